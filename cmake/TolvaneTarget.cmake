@@ -1,0 +1,44 @@
+# Compile options shared by every target of our own code: C++20, strict warnings as errors,
+# and the sanitizers when TOLVANE_SANITIZE is on.
+function(tolvane_target_options target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(TOLVANE_SANITIZE)
+        target_compile_options(${target} PRIVATE -fsanitize=address,undefined
+                                                 -fno-sanitize-recover=undefined
+                                                 -fno-omit-frame-pointer)
+        target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+    endif()
+endfunction()
+
+# A library of our own: tolvane_library(name SOURCES ... [QT])
+# Toolkit-free libraries must not pass QT; the build then keeps Qt headers out of reach.
+function(tolvane_library name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    tolvane_target_options(${name})
+    if(ARG_DEPENDS)
+        target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    endif()
+    if(ARG_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)
+    endif()
+endfunction()
+
+# A GoogleTest binary registered with CTest: tolvane_test(name SOURCES ... DEPENDS ... [QT])
+# QT tests run on the offscreen platform so they need no display.
+function(tolvane_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    tolvane_target_options(${name})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+    if(ARG_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PRIVATE Qt6::Test Qt6::Widgets)
+        gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                             DISCOVERY_TIMEOUT 60)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    endif()
+endfunction()
