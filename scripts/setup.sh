@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tolvane needs to build, run and test, only those that are missing,
+# so a second run is quick. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+    # build
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # run: Chinese translation of Qt's dialogs and the fonts the window's texts use
+    qt6-translations-l10n fonts-arphic-uming fonts-liberation
+    # test and benchmark
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # whole-program tests: a virtual display, a window manager, input and screenshot tools
+    xvfb xauth xfwm4 xdotool x11-utils imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "setup: all ${#packages[@]} packages present"
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "setup: done"
