@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+
+namespace tolvane::resources {
+
+// Paths of the files embedded with Qt's resource system (resources.qrc, prefix "/tolvane"),
+// for QFile, QImage, QPixmap and QIcon. Linking tolvane_resources is all it takes for them
+// to be found; no initialisation call is needed.
+
+// The window's background picture: a 550 x 290 baseline JPEG.
+extern const char kBackgroundPicture[];
+// The application icon in Windows icon format (ten images, 16 to 256 pixels).
+extern const char kApplicationIcon[];
+
+// The same icon as PNG files of single sizes, for desktops that want one file per size.
+struct DesktopIcon {
+    int size;          // width and height in pixels
+    const char* path;  // resource path
+};
+// Smallest first.
+extern const std::array<DesktopIcon, 6> kDesktopIcons;
+
+}  // namespace tolvane::resources
