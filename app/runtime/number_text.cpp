@@ -1,0 +1,123 @@
+#include "app/runtime/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "app/runtime/overflow_error.h"
+#include "app/runtime/rounding.h"
+
+namespace tolvane::runtime {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\n";
+
+bool IsBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Converts a sign-less decimal form that from_chars accepts in full; nullopt when it does not
+// accept all of it or the value lies beyond a double.
+std::optional<double> ParseUnsigned(std::string_view form) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(form.data(), form.data() + form.size(), value);
+    if (error != std::errc{} || end != form.data() + form.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+double LeadingValue(std::string_view text) {
+    std::string form;  // the digits and point read so far, blanks left out
+    bool negative = false;
+    bool seen_sign_or_digit = false;
+    bool seen_point = false;
+    bool seen_digit = false;
+    for (const char c : text) {
+        if (IsBlank(c)) {
+            continue;
+        }
+        if ((c == '-' || c == '+') && !seen_sign_or_digit && !seen_point) {
+            negative = c == '-';
+        } else if (IsDigit(c)) {
+            seen_digit = true;
+            form += c;
+        } else if (c == '.' && !seen_point) {
+            seen_point = true;
+            form += c;
+        } else {
+            break;
+        }
+        seen_sign_or_digit = true;
+    }
+    if (!seen_digit) {
+        return 0.0;
+    }
+    const auto value = ParseUnsigned(form);
+    if (!value) {
+        throw OverflowError("overflow: the number that \"" + std::string(text) +
+                            "\" begins with does not fit double");
+    }
+    return negative ? -*value : *value;
+}
+
+std::optional<double> ExactNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view body = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    bool negative = false;
+    if (body.front() == '-' || body.front() == '+') {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    // Only digits or a point may start the number; this keeps out "inf", "nan" and a second sign.
+    if (body.empty() || !(IsDigit(body.front()) || body.front() == '.')) {
+        return std::nullopt;
+    }
+    const auto value = ParseUnsigned(body);
+    if (!value) {
+        return std::nullopt;
+    }
+    return negative ? -*value : *value;
+}
+
+std::string NumberText(double number) {
+    if (number == 0.0) {
+        return "0";  // also for -0.0
+    }
+    // The longest fixed form, of the smallest subnormal, takes 327 characters with its sign.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string FormatSpaced(std::string_view text) {
+    const auto number = ExactNumber(text);
+    if (!number) {
+        return std::string(text);
+    }
+    const double whole = RoundHalfEven(*number);
+    std::string digits = NumberText(std::fabs(whole));
+    if (digits.size() < 4) {
+        digits.insert(0, 4 - digits.size(), '0');
+    }
+    const std::size_t head = digits.size() - 3;
+    std::string spaced = whole < 0.0 ? "-" : "";
+    spaced += digits.substr(0, head);
+    for (std::size_t i = head; i < digits.size(); ++i) {
+        spaced += ' ';
+        spaced += digits[i];
+    }
+    return spaced;
+}
+
+}  // namespace tolvane::runtime

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tolvane::countdown {
+
+// What the window must do after a CountdownModel operation, carried out in list order.
+
+enum class MessageIcon { Critical, Information };
+
+// A modal message box with one OK button; the next effect waits until the user closes it.
+struct ShowMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    bool operator==(const ShowMessage&) const = default;
+};
+
+// The window becomes invisible.
+struct HideWindow {
+    bool operator==(const HideWindow&) const = default;
+};
+
+// The program ends at once; no timer tick or other handler may run after it.
+struct EndProgram {
+    bool operator==(const EndProgram&) const = default;
+};
+
+using Effect = std::variant<ShowMessage, HideWindow, EndProgram>;
+using Effects = std::vector<Effect>;
+
+}  // namespace tolvane::countdown

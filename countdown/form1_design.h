@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "app/gdi/colour.h"
+#include "app/gdi/font.h"
+
+namespace tolvane::countdown {
+
+// The countdown window's design: frame, size, labels and timers, in the window's own unit, the
+// twip (15 twips to the pixel). Kept as data so the layout reads straight against the design.
+
+inline constexpr std::string_view kFormCaption = "Tolvane";
+inline constexpr int kClientWidthTwips = 8250;   // 550 px
+inline constexpr int kClientHeightTwips = 4335;  // 289 px
+inline constexpr gdi::Colour kFormBackColour = 255;  // red, covered entirely by the picture
+
+struct FontDesign {
+    std::string_view Name;
+    double SizePoints;
+    int Weight;
+    int Charset;
+};
+
+inline constexpr int kCharsetAnsi = 0;
+inline constexpr int kCharsetGb2312 = 134;
+inline constexpr int kWeightRegular = 400;
+inline constexpr int kWeightBold = 700;
+
+// The window's default font, used by the hidden labels.
+inline constexpr FontDesign kFormFont{"宋体", 9.0, kWeightRegular, kCharsetGb2312};
+
+struct LabelDesign {
+    std::string_view Name;
+    std::string_view Text;
+    int LeftTwips;
+    int TopTwips;
+    bool Visible;
+    gdi::Colour TextColour;
+    FontDesign Font;
+    int TabIndex;
+    std::string_view ToolTip;
+};
+
+inline constexpr gdi::Colour kWhite = 16777215;
+
+// Label1 .. Label7, in order. All are left-aligned, autosized, with a transparent background.
+inline constexpr std::array<LabelDesign, 7> kLabelDesigns{{
+    {"Label1", "距离2014年4月8日还剩 ：", 4800, 2040, true, kWhite, {"宋体", 10.5, kWeightBold, kCharsetGb2312}, 5, ""},
+    {"Label2", "天", 5880, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 3, ""},
+    {"Label3", "9999年12月31日", 240, 3960, true, kWhite, {"宋体", 10.5, kWeightRegular, kCharsetGb2312}, 6, ""},
+    {"Label4", "9 9 9 9", 3360, 2760, true, kWhite, {"MS UI Gothic", 35.25, kWeightBold, kCharsetAnsi}, 4,
+     "点击此处直接计算剩余天数"},
+    {"Label5", "9999", 240, 3720, false, 0, kFormFont, 7, ""},
+    {"Label6", "......", 6240, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 8, ""},
+    {"Label7", "同时倒计时", 240, 3360, false, 0, kFormFont, 9, ""},
+}};
+
+struct TimerDesign {
+    std::string_view Name;
+    int IntervalMs;
+    bool Enabled;
+};
+
+inline constexpr TimerDesign kTimer1Design{"Timer1", 1000, true};
+inline constexpr TimerDesign kTimer2Design{"Timer2", 0, true};
+
+// The close button's place; its own settings live in the window's stored design file.
+inline constexpr int kButtonLeftTwips = 6480;
+inline constexpr int kButtonTopTwips = 3720;
+inline constexpr int kButtonWidthTwips = 1575;
+inline constexpr int kButtonHeightTwips = 495;
+inline constexpr int kButtonTabIndex = 0;
+
+}  // namespace tolvane::countdown

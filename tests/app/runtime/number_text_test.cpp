@@ -1,0 +1,80 @@
+#include "app/runtime/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "app/runtime/overflow_error.h"
+
+namespace tolvane::runtime {
+namespace {
+
+TEST(LeadingValueTest, ReadsTheNumberATextBeginsWith) {
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {{"1 0 8 0", 1080}, {"-0 0 0 5", -5}, {"12 3 4 5", 12345}, {"\t1\n0 7\t9", 1079},
+                 {"  - 4 2", -42},  {"+7", 7},        {"12abc", 12},       {"1 0x8", 10},
+                 {"3.25.5", 3.25},  {"-.5", -0.5},    {"5.", 5},           {"1e3", 1},
+                 {"abc", 0},        {"", 0},          {" \t\n", 0},        {"-", 0},
+                 {"--5", 0},        {"+-5", 0},       {"同时倒计时", 0},   {"7天", 7}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LeadingValue(c.text), c.value) << '"' << c.text << '"';
+    }
+    EXPECT_THROW(LeadingValue("1" + std::string(400, '0')), OverflowError);
+}
+
+TEST(ExactNumberTest, AcceptsOnlyAWholeNumberText) {
+    const struct {
+        std::string text;
+        std::optional<double> value;
+    } cases[] = {{"1080", 1080},  {" -5 ", -5}, {"\t+12\n", 12},    {"0.25", 0.25},
+                 {"1.5e3", 1500}, {".5", 0.5},  {"-0", 0},          {"1 0 8 0", {}},
+                 {"", {}},        {"  ", {}},   {"同时倒计时", {}}, {"12abc", {}},
+                 {"--5", {}},     {"+-5", {}},  {"-", {}},          {".", {}},
+                 {"inf", {}},     {"nan", {}},  {"-inf", {}},       {"1e", {}},
+                 {"0x10", {}},    {"1e999", {}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExactNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(NumberTextTest, WritesShortestPlainDecimalsThatReadBack) {
+    const struct {
+        double number;
+        std::string text;
+    } cases[] = {{1079, "1079"},
+                 {-3, "-3"},
+                 {0, "0"},
+                 {-0.0, "0"},
+                 {0.1, "0.1"},
+                 {-2.5, "-2.5"},
+                 {1e-7, "0.0000001"},
+                 {1e20, "100000000000000000000"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberText(c.number), c.text) << c.number;
+    }
+    for (const double number :
+         {1.0 / 3.0, -123456.789, 2958465.9999884259, std::numeric_limits<double>::max(),
+          std::numeric_limits<double>::denorm_min()}) {
+        EXPECT_EQ(ExactNumber(NumberText(number)), number);
+        EXPECT_EQ(LeadingValue(NumberText(number)), number);
+    }
+}
+
+TEST(FormatSpacedTest, WritesFourSpacedDigitPositions) {
+    const struct {
+        std::string text, spaced;
+    } cases[] = {{"1080", "1 0 8 0"},          {"345", "0 3 4 5"},    {"0", "0 0 0 0"},
+                 {"12345", "12 3 4 5"},        {"-5", "-0 0 0 5"},    {"20000", "20 0 0 0"},
+                 {"-1234", "-1 2 3 4"},        {" 7 ", "0 0 0 7"},    {"-0", "0 0 0 0"},
+                 {"2.5", "0 0 0 2"},           {"3.5", "0 0 0 4"},    {"-0.4", "0 0 0 0"},
+                 {"同时倒计时", "同时倒计时"}, {"1 0 8 0", "1 0 8 0"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatSpaced(c.text), c.spaced) << '"' << c.text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace tolvane::runtime
