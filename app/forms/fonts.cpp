@@ -1,0 +1,56 @@
+#include "app/forms/fonts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include <QString>
+#include <QStringList>
+
+#include "app/forms/units.h"
+
+namespace tolvane::forms {
+
+void InstallFontSubstitutions() {
+    const QString cjk = QString::fromUtf8(kSongSubstitute);
+    QFont::insertSubstitution(QString::fromUtf8(kSongFace), cjk);
+    QFont::insertSubstitutions(QString::fromUtf8(kGothicFace),
+                               {QString::fromUtf8(kGothicSubstitute), cjk});
+    QFont::insertSubstitutions(QString::fromUtf8(kTahomaFace),
+                               {QString::fromUtf8(kTahomaSubstitute), cjk});
+}
+
+QFont ToQFont(const gdi::Font& spec) {
+    if (!(spec.SizePoints > 0.0 && spec.SizePoints <= kMaxFontPoints)) {
+        throw std::invalid_argument("font size " + std::to_string(spec.SizePoints) +
+                                    " pt is not between 0 and " + std::to_string(kMaxFontPoints) +
+                                    " pt");
+    }
+    QFont font;
+    const QString face =
+        QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size()));
+    QStringList families{face};
+    if (spec.Charset == kGb2312Charset && face != QString::fromUtf8(kSongSubstitute)) {
+        families.append(QString::fromUtf8(kSongSubstitute));
+    }
+    font.setFamilies(families);
+    font.setPixelSize(std::max(1, PointsToPixels(spec.SizePoints)));
+    // Weights share the 1..1000 scale; 0 means "any", which is regular.
+    const int weight = spec.Weight <= 0 ? 400 : std::min(spec.Weight, 1000);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setItalic(spec.Italic);
+    font.setUnderline(spec.Underline);
+    font.setStrikeOut(spec.Strikethrough);
+    return font;
+}
+
+gdi::Font DefaultSurfaceFont() {
+    gdi::Font font;
+    font.Name = kTahomaFace;
+    font.SizePoints = 8.25;
+    font.Weight = 400;
+    return font;
+}
+
+}  // namespace tolvane::forms

@@ -1,0 +1,194 @@
+#include "app/forms/form_window.h"
+
+#include <string>
+
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/forms/qt_colour.h"
+#include "app/forms/taskbar.h"
+#include "app/forms/units.h"
+
+namespace tolvane::forms {
+
+namespace {
+
+int ButtonBits(Qt::MouseButtons buttons) {
+    int bits = 0;
+    if (buttons & Qt::LeftButton) {
+        bits |= kLeftButton;
+    }
+    if (buttons & Qt::RightButton) {
+        bits |= kRightButton;
+    }
+    if (buttons & Qt::MiddleButton) {
+        bits |= kMiddleButton;
+    }
+    return bits;
+}
+
+int ShiftBits(Qt::KeyboardModifiers modifiers) {
+    int bits = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        bits |= kShiftMask;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        bits |= kCtrlMask;
+    }
+    if (modifiers & Qt::AltModifier) {
+        bits |= kAltMask;
+    }
+    return bits;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(std::string_view title_utf8, QSize client_pixels)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setWindowTitle(QString::fromUtf8(title_utf8.data(), static_cast<qsizetype>(title_utf8.size())));
+    setFixedSize(client_pixels);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The mouse handlers see moves with no button held as well.
+    setMouseTracking(true);
+    SetBackColor(gdi::Rgb(0xFF, 0xFF, 0xFF));
+}
+
+void FormWindow::SetBackColor(gdi::Colour colour) {
+    back_colour_ = ToQColor(colour);
+    update();
+}
+
+void FormWindow::SetPicture(QImage picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+double FormWindow::Left() const {
+    return PixelsToTwips(pos().x());
+}
+
+double FormWindow::Top() const {
+    return PixelsToTwips(pos().y());
+}
+
+namespace {
+// Whole pixels for a window position in twips. Qt's widget geometry holds at most
+// QWIDGETSIZE_MAX in each direction; beyond that its rectangle arithmetic would overflow.
+int PositionPixels(double twips) {
+    const int pixels = TwipsToPixels(twips);
+    if (pixels > QWIDGETSIZE_MAX || pixels < -QWIDGETSIZE_MAX) {
+        throw runtime::OverflowError("overflow: window position " + std::to_string(twips) +
+                                     " twips is beyond the screen coordinate range");
+    }
+    return pixels;
+}
+}  // namespace
+
+void FormWindow::Move(double left_twips, double top_twips) {
+    const int left = PositionPixels(left_twips);
+    const int top = PositionPixels(top_twips);
+    placed_ = true;  // a window placed before it is first shown opens there, not centred
+    centred_without_frame_ = false;
+    move(left, top);
+}
+
+void FormWindow::CentreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    centred_frame_size_ = frame;
+    move(available.x() + (available.width() - frame.width()) / 2,
+         available.y() + (available.height() - frame.height()) / 2);
+}
+
+void FormWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (visible) {
+        // With no window manager nothing else would give the window the keyboard focus.
+        raise();
+        activateWindow();
+    }
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    // Sent before the native window is mapped: the last moment to set what the window manager
+    // reads at mapping, and to place the window without a visible jump.
+    KeepOffTaskbar(*this);
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen();
+        centred_without_frame_ = true;
+    }
+    QWidget::showEvent(event);
+}
+
+// A window manager adds its frame after mapping and may leave the client where it was, so the
+// check runs on moves and on activation, which follows mapping.
+void FormWindow::RecentreOnceFramed() {
+    if (centred_without_frame_ && isVisible() && frameGeometry().size() != centred_frame_size_) {
+        centred_without_frame_ = false;
+        CentreOnScreen();
+    }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    RecentreOnceFramed();
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        RecentreOnceFramed();
+    }
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_colour_);
+    if (!picture_.isNull()) {
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
+}
+
+void FormWindow::Deliver(const MouseHandler& handler, int button, QMouseEvent* event) {
+    event->accept();
+    if (!handler) {
+        return;
+    }
+    // The handler may change or destroy this window: work on a copy.
+    const MouseHandler copy = handler;
+    const QPointF at = event->position();
+    copy(button, ShiftBits(event->modifiers()), static_cast<float>(PixelsToTwips(at.x())),
+         static_cast<float>(PixelsToTwips(at.y())));
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    centred_without_frame_ = false;  // the user may be about to drag it
+    const int button = ButtonBits(event->button());
+    if (button == 0) {
+        event->ignore();
+        return;
+    }
+    Deliver(on_mouse_down_, button, event);
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    Deliver(on_mouse_move_, ButtonBits(event->buttons()), event);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = ButtonBits(event->button());
+    if (button == 0) {
+        event->ignore();
+        return;
+    }
+    Deliver(on_mouse_up_, button, event);
+}
+
+}  // namespace tolvane::forms

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include <QImage>
+#include <QWidget>
+
+#include "app/gdi/colour.h"
+
+namespace tolvane::forms {
+
+// Mouse buttons as the window reports them: one bit per button.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// Shift, Ctrl and Alt as the window reports them: one bit per key.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// A mouse event on the bare client area. For a press or release `button` is the one button that
+// changed; for a move it is every button held. X and Y are twips from the client area's top-left.
+using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+
+// A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or
+// system menu, no taskbar entry, a client area of a fixed size in pixels, a background colour
+// with a picture drawn over it at its own size from the top-left corner (not stretched).
+// The first time it is shown it opens centred on its screen (frame included, once a window
+// manager has added one), unless Move placed it before; it takes the keyboard focus when shown.
+//
+// Positions are the whole window's (frame included) on the screen, in twips. Mouse events that
+// no child takes arrive through the three handlers. A close by the system closes it as usual.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    FormWindow(std::string_view title_utf8, QSize client_pixels);
+
+    void SetBackColor(gdi::Colour colour);
+    void SetPicture(QImage picture);
+
+    // Left and top of the whole window on the screen, in twips.
+    double Left() const;
+    double Top() const;
+    // Moves the whole window to the given left and top in twips (rounded to whole pixels, halves
+    // to even), keeping its size. Throws runtime::OverflowError naming the value when a position
+    // is not a number or beyond the 32-bit pixel range; the window then stays where it is.
+    void Move(double left_twips, double top_twips);
+
+    bool Visible() const { return isVisible(); }
+
+    // Puts the whole window in the middle of the available area of its screen.
+    void CentreOnScreen();
+
+    void OnMouseDown(MouseHandler handler) { on_mouse_down_ = std::move(handler); }
+    void OnMouseMove(MouseHandler handler) { on_mouse_move_ = std::move(handler); }
+    void OnMouseUp(MouseHandler handler) { on_mouse_up_ = std::move(handler); }
+
+    void setVisible(bool visible) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void RecentreOnceFramed();
+    void Deliver(const MouseHandler& handler, int button, QMouseEvent* event);
+
+    QColor back_colour_;
+    QImage picture_;
+    bool placed_ = false;
+    // Set while the window sits where it was centred before a window manager added its frame:
+    // the frame's size is known only after the window is mapped, and then it is centred again.
+    bool centred_without_frame_ = false;
+    QSize centred_frame_size_;
+    MouseHandler on_mouse_down_;
+    MouseHandler on_mouse_move_;
+    MouseHandler on_mouse_up_;
+};
+
+}  // namespace tolvane::forms

@@ -1,0 +1,93 @@
+#include "app/forms/qt_text_engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+#include "app/forms/fonts.h"
+
+namespace tolvane::forms {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The pixels of the surface the text may touch: its advance box widened by the glyphs' ink,
+// which may overhang (italic, bold), cut to the surface. Computed in double so that positions
+// near the integer limits cannot overflow.
+QRect InkOnSurface(const gdi::Surface& surface, const QFontMetricsF& metrics, int x, int y,
+                   const QString& text) {
+    const QRectF advance_box(x, y, metrics.horizontalAdvance(text), metrics.height());
+    const QRectF ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+    const QRectF area = advance_box.united(ink).adjusted(-1, -1, 1, 1);
+    const double left = std::max(0.0, std::floor(area.left()));
+    const double top = std::max(0.0, std::floor(area.top()));
+    const double right = std::min<double>(surface.Width(), std::ceil(area.right()));
+    const double bottom = std::min<double>(surface.Height(), std::ceil(area.bottom()));
+    if (right <= left || bottom <= top) {
+        return {};
+    }
+    return QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                 QPoint(static_cast<int>(right) - 1, static_cast<int>(bottom) - 1));
+}
+
+}  // namespace
+
+QFont QtTextEngine::SurfaceFont(const gdi::Surface& surface) {
+    QFont font = ToQFont(surface.Font() ? *surface.Font() : DefaultSurfaceFont());
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+double QtTextEngine::TextWidth(const gdi::Surface& surface, std::string_view text) {
+    return QFontMetricsF(SurfaceFont(surface)).horizontalAdvance(FromUtf8(text));
+}
+
+double QtTextEngine::TextHeight(const gdi::Surface& surface, std::string_view) {
+    return QFontMetricsF(SurfaceFont(surface)).height();
+}
+
+void QtTextEngine::Print(gdi::Surface& surface, int x, int y, std::string_view text) {
+    const QString qtext = FromUtf8(text);
+    if (qtext.isEmpty()) {
+        return;
+    }
+    const QFont font = SurfaceFont(surface);
+    const QFontMetricsF metrics(font);
+    const QRect area = InkOnSurface(surface, metrics, x, y, qtext);
+    if (area.isEmpty()) {
+        return;
+    }
+    // Draw onto a transparent image of the touched area, then copy every inked pixel over as the
+    // foreground colour: the surface's other pixels stay as they were.
+    QImage ink(area.size(), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter painter(&ink);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(static_cast<double>(x) - area.left(),
+                                 static_cast<double>(y) - area.top() + metrics.ascent()),
+                         qtext);
+    }
+    const gdi::Colour colour = gdi::Opaque(surface.ForeColor());
+    for (int row = 0; row < ink.height(); ++row) {
+        const auto* source = reinterpret_cast<const std::uint32_t*>(ink.constScanLine(row));
+        auto target = surface.Row(area.top() + row).subspan(static_cast<std::size_t>(area.left()));
+        for (int column = 0; column < ink.width(); ++column) {
+            if (qAlpha(source[column]) != 0) {
+                target[static_cast<std::size_t>(column)] = colour;
+            }
+        }
+    }
+}
+
+}  // namespace tolvane::forms
