@@ -1,0 +1,186 @@
+#include "countdown/form1.h"
+
+#include <QIcon>
+
+#include "app/forms/message_box.h"
+#include "app/forms/units.h"
+#include "app/program.h"
+#include "app/runtime/overflow_error.h"
+#include "countdown/form1_design.h"
+#include "resources/resource_paths.h"
+
+namespace tolvane::countdown {
+
+namespace {
+
+constexpr int kLabelCount = 7;
+
+int Pixels(int twips) {
+    return twips / forms::kTwipsPerPixel;
+}
+
+gdi::Font ToFont(const FontDesign& design) {
+    gdi::Font font;
+    font.Name = std::string(design.Name);
+    font.SizePoints = design.SizePoints;
+    font.Weight = design.Weight;
+    font.Charset = design.Charset;
+    return font;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon(QString::fromLatin1(resources::kApplicationIcon));
+    for (const auto& desktop_icon : resources::kDesktopIcons) {
+        icon.addFile(QString::fromLatin1(desktop_icon.path),
+                     QSize(desktop_icon.size, desktop_icon.size));
+    }
+    return icon;
+}
+
+forms::MessageIcon ToFormsIcon(MessageIcon icon) {
+    return icon == MessageIcon::Critical ? forms::MessageIcon::Critical
+                                         : forms::MessageIcon::Information;
+}
+
+}  // namespace
+
+void Form1::ShowMessageBox(const ShowMessage& message) {
+    forms::ShowMessage(nullptr, message.text, message.title, ToFormsIcon(message.icon));
+}
+
+Form1::Form1(const runtime::Clock& clock, MessagePresenter presenter)
+    : clock_(clock),
+      presenter_(std::move(presenter)),
+      window_(std::make_unique<forms::FormWindow>(
+          kFormCaption, QSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)))) {
+    window_->SetBackColor(kFormBackColour);
+    window_->SetPicture(QImage(QString::fromLatin1(resources::kBackgroundPicture)));
+    window_->setWindowIcon(ApplicationIcon());
+    BuildLabels();
+    WireDragging();
+
+    timer1_.SetInterval(kTimer1Design.IntervalMs);
+    timer1_.SetEnabled(kTimer1Design.Enabled);
+    timer1_.OnTick([this] { OnTimer1(); });
+    timer2_.SetInterval(kTimer2Design.IntervalMs);
+    timer2_.SetEnabled(kTimer2Design.Enabled);
+    timer2_.OnTick([this] { OnTimer2(); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildLabels() {
+    for (int i = 0; i < kLabelCount; ++i) {
+        const LabelDesign& design = kLabelDesigns.at(static_cast<std::size_t>(i));
+        auto* label = new forms::FormLabel(window_.get());
+        label->setObjectName(
+            QString::fromUtf8(design.Name.data(), static_cast<int>(design.Name.size())));
+        label->SetFormFont(ToFont(design.Font));
+        label->SetForeColor(design.TextColour);
+        label->SetToolTipText(design.ToolTip);
+        label->move(Pixels(design.LeftTwips), Pixels(design.TopTwips));
+        label->SetText(design.Text);
+        label->setVisible(design.Visible);
+        labels_.at(static_cast<std::size_t>(i)) = label;
+    }
+    Label(LabelId::Label4).OnClick([this] { OnLabel4Click(); });
+}
+
+void Form1::WireDragging() {
+    window_->OnMouseDown([this](int, int, float x, float y) { drag_.MouseDown(x, y); });
+    window_->OnMouseMove([this](int, int, float x, float y) {
+        const auto position = drag_.MouseMove(window_->Left(), window_->Top(), x, y);
+        if (!position) {
+            return;
+        }
+        try {
+            window_->Move(static_cast<double>(position->Left), static_cast<double>(position->Top));
+        } catch (const runtime::OverflowError&) {
+            // Beyond any screen the window can be placed on: it stays where it is.
+        }
+    });
+    window_->OnMouseUp([this](int, int, float, float) { drag_.MouseUp(); });
+}
+
+bool Form1::Load() {
+    // No timer ticks while Load's message is open: the program ends when it is closed.
+    const forms::ScopedTickHold hold;
+    return Apply(model_.Load(clock_.Now(), clock_.Today()));
+}
+
+void Form1::Show() {
+    window_->show();
+}
+
+bool Form1::Settle() {
+    // The counter meets or passes the true count within 1081 ticks; the bound only guards
+    // against a clock that keeps changing the count under it.
+    constexpr int kMaxTicks = 100000;
+    for (int i = 0; i < kMaxTicks && model_.Timer2Enabled() && !ended_; ++i) {
+        OnTimer2();
+    }
+    if (!ended_) {
+        OnTimer1();
+    }
+    return !ended_;
+}
+
+QImage Form1::Grab() {
+    return window_->grab().toImage();
+}
+
+void Form1::OnTimer1() {
+    if (!ended_) {
+        Apply(model_.Timer1Tick(clock_.Now()));
+    }
+}
+
+void Form1::OnTimer2() {
+    if (!ended_) {
+        Apply(model_.Timer2Tick(clock_.Today()));
+    }
+}
+
+void Form1::OnLabel4Click() {
+    if (!ended_) {
+        Apply(model_.Label4Click());
+    }
+}
+
+void Form1::ShowModelState() {
+    for (int i = 0; i < kLabelCount; ++i) {
+        const auto id = static_cast<LabelId>(i);
+        forms::FormLabel& label = Label(id);
+        if (label.Text() != model_.Text(id)) {
+            label.SetText(model_.Text(id));
+        }
+        if (const auto colour = model_.ForeColour(id); colour && label.ForeColor() != *colour) {
+            label.SetForeColor(*colour);
+        }
+    }
+    const int interval = static_cast<int>(model_.Timer2Interval().count());
+    if (timer2_.Interval() != interval) {
+        timer2_.SetInterval(interval);
+    }
+    if (timer2_.Enabled() != model_.Timer2Enabled()) {
+        timer2_.SetEnabled(model_.Timer2Enabled());
+    }
+}
+
+bool Form1::Apply(const Effects& effects) {
+    ShowModelState();
+    for (const Effect& effect : effects) {
+        if (const auto* message = std::get_if<ShowMessage>(&effect)) {
+            presenter_(*message);
+        } else if (std::holds_alternative<HideWindow>(effect)) {
+            window_->hide();
+        } else {
+            ended_ = true;
+            tolvane::EndProgram();  // the program's end, not the effect of the same name
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tolvane::countdown
