@@ -1,0 +1,67 @@
+#include "app/gdi/set_dibits_to_device.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/gdi/colour.h"
+#include "app/gdi/pixel_run.h"
+
+namespace tolvane::gdi {
+
+namespace {
+
+bool IsSupported(const BitmapInfoHeader& header) {
+    return header.BitCount == 24 && header.Compression == 0 && header.Width > 0 &&
+           header.Height > 0;
+}
+
+// Turns count blue-green-red byte triples into 0x00BBGGRR pixels.
+void CopyPixels(const std::uint8_t* source, Colour* target, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i, source += 3) {
+        target[i] = Rgb(source[2], source[1], source[0]);
+    }
+}
+
+}  // namespace
+
+std::int32_t SetDIBitsToDevice(Hdc hdc, std::int32_t xDest, std::int32_t yDest, std::uint32_t width,
+                               std::uint32_t height, std::int32_t xSrc, std::int32_t ySrc,
+                               std::uint32_t startScan, std::uint32_t scanLines,
+                               std::span<const std::uint8_t> bits, const BitmapInfo& info,
+                               DibColours /*colourUse: the colour table is unused at 24 bits*/) {
+    const BitmapInfoHeader& header = info.Header;
+    const std::size_t stride = DibStride(header.Width, 24);
+    if (!IsSupported(header) || bits.size() / stride < scanLines ||
+        scanLines > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+        return 0;
+    }
+    // Source columns that exist in the bitmap, then as destination columns on the surface.
+    const PixelRun srcColumns = ClippedRun(xSrc, std::int64_t{xSrc} + width, header.Width);
+    const std::int64_t shift = std::int64_t{xDest} - xSrc;
+    const PixelRun destColumns =
+        ClippedRun(srcColumns.Begin + shift, srcColumns.End + shift, hdc.Width());
+    // Bitmap rows (from the bottom) that are both in the bitmap and in the buffer.
+    const PixelRun storedRows = {
+        std::max<std::int64_t>(startScan, 0),
+        std::min<std::int64_t>(std::int64_t{startScan} + scanLines, header.Height)};
+    const PixelRun destRows = ClippedRun(yDest, std::int64_t{yDest} + height, hdc.Height());
+    if (destColumns.IsEmpty() || destRows.IsEmpty() || storedRows.IsEmpty()) {
+        return static_cast<std::int32_t>(scanLines);
+    }
+    // Destination row yDest + j shows bitmap row ySrc + height - 1 - j (bottom-up).
+    const std::int64_t bottomRowOfSource = std::int64_t{ySrc} + height - 1;
+    for (std::int64_t y = destRows.Begin; y < destRows.End; ++y) {
+        const std::int64_t bitmapRow = bottomRowOfSource - (y - yDest);
+        if (bitmapRow < storedRows.Begin || bitmapRow >= storedRows.End) {
+            continue;
+        }
+        const std::uint8_t* source = bits.data() +
+                                     static_cast<std::size_t>(bitmapRow - startScan) * stride +
+                                     static_cast<std::size_t>(destColumns.Begin - shift) * 3;
+        CopyPixels(source, hdc.Row(static_cast<int>(y)).data() + destColumns.Begin,
+                   static_cast<std::size_t>(destColumns.Length()));
+    }
+    return static_cast<std::int32_t>(scanLines);
+}
+
+}  // namespace tolvane::gdi

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/gdi/colour.h"
+#include "app/gdi/surface.h"
+
+namespace tolvane::gdi {
+
+// Copies a width x height block from src at (xSrc, ySrc) to dest at (xDest, yDest), one pixel
+// to one pixel, leaving out every source pixel whose colour equals `transparent` exactly (the
+// low three bytes are compared; a pixel one step away is copied). Clipped to both surfaces: only
+// pixels that exist in the source and land on the destination are copied. dest and src may be
+// the same surface.
+//
+// Stretching is not supported: when srcWidth, srcHeight differ from width, height the call
+// draws nothing and returns false, as it does for a negative size. A zero size draws nothing
+// and succeeds.
+bool TransparentBlt(Hdc dest, std::int32_t xDest, std::int32_t yDest, std::int32_t width,
+                    std::int32_t height, const Surface& src, std::int32_t xSrc, std::int32_t ySrc,
+                    std::int32_t srcWidth, std::int32_t srcHeight, Colour transparent);
+
+}  // namespace tolvane::gdi
