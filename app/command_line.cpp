@@ -1,17 +1,16 @@
 #include "app/command_line.h"
 
 #include "app/runtime/clock_value.h"
+#include "app/runtime/quoted.h"
 
 namespace tolvane {
 
 namespace {
 
+using runtime::Quoted;
+
 constexpr std::string_view kClockOption = "--clock";
 constexpr std::string_view kScreenshotOption = "--screenshot";
-
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 // Splits "--name=value" into name and value; "--name" alone has no value.
 std::pair<std::string_view, std::optional<std::string_view>> SplitOption(std::string_view arg) {

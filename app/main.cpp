@@ -44,8 +44,10 @@ std::unique_ptr<tolvane::runtime::Clock> MakeClock(const CommandLine& line) {
     return std::make_unique<tolvane::runtime::SystemClock>();
 }
 
-// --screenshot: the window is never shown. A message the program would show goes to standard
-// error, and where it would end, the process exits with kExitLoadEnded and writes no file.
+// --screenshot: the window appears on no screen; it is rendered on the offscreen platform, where
+// it is shown and activated so the close button has the focus it has when the window opens. A
+// message the program would show goes to standard error, and where it would end, the process
+// exits with kExitLoadEnded and writes no file.
 int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& path) {
     tolvane::SetEndProgramHandler([] {
         std::fflush(nullptr);

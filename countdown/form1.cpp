@@ -1,19 +1,27 @@
 #include "countdown/form1.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 
+#include "app/forms/design_store.h"
 #include "app/forms/message_box.h"
 #include "app/forms/units.h"
 #include "app/program.h"
 #include "app/runtime/overflow_error.h"
 #include "countdown/form1_design.h"
 #include "resources/resource_paths.h"
+#include "stylerbutton/design_property_store.h"
 
 namespace tolvane::countdown {
 
 namespace {
 
 constexpr int kLabelCount = 7;
+
+// The window's stored design, embedded with the resources: the close button's saved settings.
+constexpr char kStoredDesign[] = ":/tolvane/form1_design.json";
+constexpr std::string_view kButtonName = "StylerButton1";
 
 int Pixels(int twips) {
     return twips / forms::kTwipsPerPixel;
@@ -57,6 +65,7 @@ Form1::Form1(const runtime::Clock& clock, MessagePresenter presenter)
     window_->SetPicture(QImage(QString::fromLatin1(resources::kBackgroundPicture)));
     window_->setWindowIcon(ApplicationIcon());
     BuildLabels();
+    BuildButton();
     WireDragging();
 
     timer1_.SetInterval(kTimer1Design.IntervalMs);
@@ -84,6 +93,21 @@ void Form1::BuildLabels() {
         labels_.at(static_cast<std::size_t>(i)) = label;
     }
     Label(LabelId::Label4).OnClick([this] { OnLabel4Click(); });
+}
+
+void Form1::BuildButton() {
+    button_ = new styler::StylerButtonWidget(std::string(kButtonName), window_.get());
+    button_->setGeometry(Pixels(kButtonLeftTwips), Pixels(kButtonTopTwips),
+                         Pixels(kButtonWidthTwips), Pixels(kButtonHeightTwips));
+    button_->SetContainerFont(std::make_shared<gdi::Font>(ToFont(kFormFont)));
+    button_->SetRunMode(true);
+    forms::Design design = forms::ReadDesign(QString::fromLatin1(kStoredDesign));
+    auto store = styler::DesignPropertyStore::ForControl(design.Control(kButtonName));
+    button_->Button().LoadProperties(store);
+    button_->Events().Click = [this] { OnStylerButton1Click(); };
+    // Tab index 0, the first and only control in the tab order: it takes the focus when the
+    // window opens.
+    button_->setFocus();
 }
 
 void Form1::WireDragging() {
@@ -126,6 +150,15 @@ bool Form1::Settle() {
 }
 
 QImage Form1::Grab() {
+    if (!window_->isVisible() && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        // No timer ticks while the showing is processed: the picture is of the settled window.
+        // Shown without raising, which the offscreen platform cannot do and says so on standard
+        // error; activating it is what moves the focus to the button.
+        const forms::ScopedTickHold hold;
+        window_->QWidget::setVisible(true);
+        window_->activateWindow();
+        QCoreApplication::processEvents();
+    }
     return window_->grab().toImage();
 }
 
@@ -145,6 +178,12 @@ void Form1::OnLabel4Click() {
     if (!ended_) {
         Apply(model_.Label4Click());
     }
+}
+
+void Form1::OnStylerButton1Click() {
+    // Ends the program at once, also while the counter is still running down.
+    ended_ = true;
+    tolvane::EndProgram();
 }
 
 void Form1::ShowModelState() {

@@ -12,13 +12,16 @@
 #include "app/runtime/clock.h"
 #include "countdown/countdown_model.h"
 #include "countdown/window_drag.h"
+#include "stylerbutton/styler_button_widget.h"
 
 namespace tolvane::countdown {
 
 // The countdown window: its frame, background, labels and timers as the design gives them. It
 // forwards the timers' ticks and the click on the counter to the CountdownModel, shows the
 // model's texts and colours, and carries out the effects it returns in order. The window can be
-// dragged by its bare surface.
+// dragged by its bare surface. Its close button StylerButton1 loads its settings from the
+// window's stored design, holds the focus when the window opens, and ends the program when
+// clicked (or when Enter is pressed on it).
 class Form1 {
   public:
     // Shows a message of the model and returns when the user has closed it.
@@ -42,22 +45,27 @@ class Form1 {
     // Runs the counter's animation to its end without waiting for Timer2, then one tick of
     // Timer1, so the window shows what it settles on. Returns false when the program ended.
     bool Settle();
-    // The client area as it is drawn now.
+    // The client area as it is drawn now. On the offscreen platform a window not yet shown is
+    // shown first (which puts nothing on a screen), so that it is activated and StylerButton1
+    // holds the focus as it does when the window opens.
     QImage Grab();
 
     forms::FormWindow& Window() { return *window_; }
     forms::FormLabel& Label(LabelId label) { return *labels_.at(static_cast<std::size_t>(label)); }
     forms::FormTimer& Timer1() { return timer1_; }
     forms::FormTimer& Timer2() { return timer2_; }
+    styler::StylerButtonWidget& StylerButton1() { return *button_; }
     const CountdownModel& Model() const { return model_; }
     bool Ended() const { return ended_; }
 
   private:
     void BuildLabels();
+    void BuildButton();
     void WireDragging();
     void OnTimer1();
     void OnTimer2();
     void OnLabel4Click();
+    void OnStylerButton1Click();
     // Shows the model's state, then carries out its effects. Returns false once the program ended.
     bool Apply(const Effects& effects);
     void ShowModelState();
@@ -68,6 +76,7 @@ class Form1 {
     WindowDrag drag_;
     std::unique_ptr<forms::FormWindow> window_;  // owns the labels
     std::array<forms::FormLabel*, 7> labels_{};
+    styler::StylerButtonWidget* button_ = nullptr;  // owned by the window
     forms::FormTimer timer1_;
     forms::FormTimer timer2_;
     bool ended_ = false;

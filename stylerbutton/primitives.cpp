@@ -1,8 +1,10 @@
 #include "stylerbutton/primitives.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cfenv>
+#include <cstring>
 #include <string>
 
 #include "app/gdi/bitmap_info.h"
@@ -34,10 +36,48 @@ inline std::uint8_t RoundChannelAnyMode(double value) {
 // Only under round-to-nearest-even, the default mode: adding 1.5 * 2^52 leaves no fraction bits,
 // so the addition itself rounds half to even and the integer sits in the low mantissa bits
 // (1.5 * 2^52 is even, so the parity of the result is that of the rounded value).
-inline std::uint8_t RoundChannelNearestMode(double value) {
-    assert(value >= -0.5 && value < 255.5);
-    constexpr double kIntegerBias = 6755399441055744.0;
-    return static_cast<std::uint8_t>(std::bit_cast<std::uint64_t>(value + kIntegerBias));
+constexpr double kIntegerBias = 6755399441055744.0;
+
+inline std::uint32_t RoundedLowByte(double value) {
+    return static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(value + kIntegerBias) & 0xFFu);
+}
+
+// Entries [from, to) of a ramp (start and step per channel, blue, green, red) as blue, green, red
+// bytes, rounded with the bias above. Each block of entries is first computed as packed
+// 0x00RRGGBB words, a loop the compiler vectorises, then stored three bytes apart with
+// overlapping four-byte writes. Also built for AVX2: besides the wider vectors, its VEX-encoded
+// instructions keep full speed when earlier AVX code (a toolkit's text or blending routines) has
+// left the upper vector registers dirty, which slows the plain SSE build down several times on
+// some processors.
+__attribute__((target_clones("avx2", "default"))) void WriteRampNearestMode(
+    const double (&start)[3], const double (&step)[3], std::int64_t from, std::int64_t to,
+    std::uint8_t* out) {
+    constexpr std::int64_t kBlock = 64;
+    std::uint32_t packed[kBlock];
+    const double stepBlue = step[0], stepGreen = step[1], stepRed = step[2];
+    const double blue = start[0], green = start[1], red = start[2];
+    for (std::int64_t base = from; base < to; base += kBlock) {
+        const int count = static_cast<int>(std::min(kBlock, to - base));
+        const double first = static_cast<double>(base);  // whole numbers below 2^53: exact
+        for (int k = 0; k < count; ++k) {
+            const double i = first + static_cast<double>(k);
+            packed[k] = RoundedLowByte(stepBlue * i + blue) |
+                        RoundedLowByte(stepGreen * i + green) << 8 |
+                        RoundedLowByte(stepRed * i + red) << 16;
+        }
+        int k = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            // The fourth byte of each write is the next entry's first, written next.
+            for (; k + 1 < count; ++k, out += 3) {
+                std::memcpy(out, &packed[k], 4);
+            }
+        }
+        for (; k < count; ++k, out += 3) {
+            out[0] = static_cast<std::uint8_t>(packed[k]);
+            out[1] = static_cast<std::uint8_t>(packed[k] >> 8);
+            out[2] = static_cast<std::uint8_t>(packed[k] >> 16);
+        }
+    }
 }
 
 // A ramp of BuildColourRamp held as its start and steps, so that any entry can be computed on
@@ -57,17 +97,21 @@ class ColourRamp {
                 RoundChannelAnyMode(step_[2] * i + start_[2])};
     }
 
-    // Entries [from, to) as blue, green, red bytes; round is one of the two roundings above.
-    template <std::uint8_t (*Round)(double)>
+    // Entries [from, to) as blue, green, red bytes, in any rounding mode.
     void WriteEntries(std::int64_t from, std::int64_t to, std::uint8_t* out) const {
         const double stepBlue = step_[0], stepGreen = step_[1], stepRed = step_[2];
         const double blue = start_[0], green = start_[1], red = start_[2];
         double i = static_cast<double>(from);  // whole numbers below 2^53: exact
         for (std::int64_t index = from; index < to; ++index, i += 1.0, out += 3) {
-            out[0] = Round(stepBlue * i + blue);
-            out[1] = Round(stepGreen * i + green);
-            out[2] = Round(stepRed * i + red);
+            out[0] = RoundChannelAnyMode(stepBlue * i + blue);
+            out[1] = RoundChannelAnyMode(stepGreen * i + green);
+            out[2] = RoundChannelAnyMode(stepRed * i + red);
         }
+    }
+
+    // The same entries, faster, under round-to-nearest-even only.
+    void WriteEntriesNearestMode(std::int64_t from, std::int64_t to, std::uint8_t* out) const {
+        WriteRampNearestMode(start_, step_, from, to, out);
     }
 
   private:
@@ -168,11 +212,9 @@ void DrawGradientFourColour(gdi::Hdc hdc, std::int32_t left, std::int32_t top, s
     for (std::int64_t y = rows.Begin - top; y < rows.End - top; ++y) {
         const ColourRamp row(width, leftEdge.Entry(y), rightEdge.Entry(y));
         if (nearestMode) {
-            row.WriteEntries<RoundChannelNearestMode>(columns.Begin - left, columns.End - left,
-                                                      line.data());
+            row.WriteEntriesNearestMode(columns.Begin - left, columns.End - left, line.data());
         } else {
-            row.WriteEntries<RoundChannelAnyMode>(columns.Begin - left, columns.End - left,
-                                                  line.data());
+            row.WriteEntries(columns.Begin - left, columns.End - left, line.data());
         }
         gdi::SetDIBitsToDevice(hdc, static_cast<std::int32_t>(columns.Begin),
                                static_cast<std::int32_t>(top + y), info.Header.Width, 1, 0, 0, 0, 1,

@@ -1,30 +1,11 @@
 #include "app/gdi/region.h"
 #include "app/runtime/rounding.h"
+#include "stylerbutton/primitives.h"
+#include "stylerbutton/repaint_steps.h"
 #include "stylerbutton/styler_button.h"
+#include "stylerbutton/theme_painter.h"
 
 namespace tolvane::styler {
-
-namespace {
-
-// Runs the steps of one repaint. A step that fails is skipped and the next one runs, so a
-// painting failure never reaches the caller; Failed tells whether any step so far has failed.
-class RepaintSteps {
-  public:
-    template <class Step>
-    void Run(Step&& step) noexcept {
-        try {
-            step();
-        } catch (...) {
-            failed_ = true;
-        }
-    }
-    bool Failed() const { return failed_; }
-
-  private:
-    bool failed_ = false;
-};
-
-}  // namespace
 
 void StylerButton::Redraw() {
     ++redraw_count_;
@@ -54,8 +35,42 @@ void StylerButton::Redraw() {
         }
     });
 
-    // The theme's background in the look of the state flags, the focus dots, then the icon and
-    // the caption are painted here, each as a step of its own through steps.Run.
+    PaintButton(steps);
+}
+
+void StylerButton::PaintButton(RepaintSteps& steps) {
+    gdi::Surface& surface = container_.Surface();
+    const auto focusDots = [&] { steps.Run([&] { PaintFocusDots(surface); }); };
+
+    // An unknown theme paints nothing but the focus dots of a hovered button.
+    if (!IsPaintedTheme(theme_)) {
+        if (mouse_over_ == BoolTrue && focus_dotted_rect_ == BoolTrue) {
+            focusDots();
+        }
+        return;
+    }
+
+    LookCanvas canvas(surface, gradient_rect_, rounded_value_, steps);
+    gdi::Colour captionColour = fore_color_;
+    if (!IsEnabled()) {
+        // The state flags are not looked at: no state look and no focus dots.
+        PaintThemeLook(theme_, Look::Disabled, canvas);
+        captionColour = caption_disable_color_;
+    } else {
+        // The state look repaints the areas of the normal look painted first.
+        PaintThemeLook(theme_, Look::Normal, canvas);
+        const StateLook state =
+            ChooseStateLook(pressed_, mouse_over_, has_focus_, focus_dotted_rect_);
+        if (state.Over != Look::Normal) {
+            PaintThemeLook(theme_, state.Over, canvas);
+        }
+        if (state.FocusDots) {
+            focusDots();
+        }
+    }
+    steps.Run([&] { PaintIcon(); });
+    steps.Run([&] { surface.SetForeColor(captionColour); });
+    steps.Run([&] { PaintCaption(caption_, caption_alignment_); });
 }
 
 }  // namespace tolvane::styler

@@ -17,6 +17,8 @@
 
 namespace tolvane::styler {
 
+class RepaintSteps;
+
 // An owner-drawn push-button with three themes, a caption with effects and an icon, hosted by a
 // Container. All of it runs on the host's one user-interface thread.
 //
@@ -174,6 +176,13 @@ class StylerButton {
   private:
     // The one repaint path: shapes the window, sets the font, paints. Never throws.
     void Redraw();
+    // Redraw's painting after the preparation: the theme's look for the state, the focus dots,
+    // the icon and the caption, each a step of its own.
+    void PaintButton(RepaintSteps& steps);
+    // The caption in its alignment and effect, in the layers' colours (caption_painter.cpp).
+    void PaintCaption(std::string Text, std::int32_t Alignment);
+    // The icon, or its disabled silhouette, at its edge (icon_painter.cpp).
+    void PaintIcon();
     // The last two steps of every setter.
     void Changed(std::string_view key);
     bool IsEnabled() const { return enabled_ != 0; }

@@ -23,9 +23,9 @@ QString FromUtf8(std::string_view text) {
 // which may overhang (italic, bold), cut to the surface. Computed in double so that positions
 // near the integer limits cannot overflow.
 QRect InkOnSurface(const gdi::Surface& surface, const QFontMetricsF& metrics, int x, int y,
-                   const QString& text) {
-    const QRectF advance_box(x, y, metrics.horizontalAdvance(text), metrics.height());
-    const QRectF ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+                   double advance, const QRectF& boundingRect) {
+    const QRectF advance_box(x, y, advance, metrics.height());
+    const QRectF ink = boundingRect.translated(x, y + metrics.ascent());
     const QRectF area = advance_box.united(ink).adjusted(-1, -1, 1, 1);
     const double left = std::max(0.0, std::floor(area.left()));
     const double top = std::max(0.0, std::floor(area.top()));
@@ -46,12 +46,32 @@ QFont QtTextEngine::SurfaceFont(const gdi::Surface& surface) {
     return font;
 }
 
+const QFont& QtTextEngine::FontOf(const gdi::Surface& surface) {
+    const gdi::Font description = surface.Font() ? *surface.Font() : DefaultSurfaceFont();
+    if (!cached_description_ || *cached_description_ != description) {
+        cached_description_.reset();
+        cached_text_.reset();
+        cached_font_ = SurfaceFont(surface);
+        cached_description_ = description;
+    }
+    return cached_font_;
+}
+
+const QtTextEngine::TextMeasure& QtTextEngine::Measure(const QFont& font, const QString& text) {
+    if (!cached_text_ || cached_text_->Text != text) {
+        const QFontMetricsF metrics(font);
+        cached_text_ =
+            TextMeasure{text, metrics.horizontalAdvance(text), metrics.boundingRect(text)};
+    }
+    return *cached_text_;
+}
+
 double QtTextEngine::TextWidth(const gdi::Surface& surface, std::string_view text) {
-    return QFontMetricsF(SurfaceFont(surface)).horizontalAdvance(FromUtf8(text));
+    return Measure(FontOf(surface), FromUtf8(text)).Advance;
 }
 
 double QtTextEngine::TextHeight(const gdi::Surface& surface, std::string_view) {
-    return QFontMetricsF(SurfaceFont(surface)).height();
+    return QFontMetricsF(FontOf(surface)).height();
 }
 
 void QtTextEngine::Print(gdi::Surface& surface, int x, int y, std::string_view text) {
@@ -59,9 +79,10 @@ void QtTextEngine::Print(gdi::Surface& surface, int x, int y, std::string_view t
     if (qtext.isEmpty()) {
         return;
     }
-    const QFont font = SurfaceFont(surface);
+    const QFont& font = FontOf(surface);
     const QFontMetricsF metrics(font);
-    const QRect area = InkOnSurface(surface, metrics, x, y, qtext);
+    const TextMeasure& measure = Measure(font, qtext);
+    const QRect area = InkOnSurface(surface, metrics, x, y, measure.Advance, measure.BoundingRect);
     if (area.isEmpty()) {
         return;
     }
@@ -79,10 +100,12 @@ void QtTextEngine::Print(gdi::Surface& surface, int x, int y, std::string_view t
                          qtext);
     }
     const gdi::Colour colour = gdi::Opaque(surface.ForeColor());
-    for (int row = 0; row < ink.height(); ++row) {
+    const int width = ink.width();
+    const int height = ink.height();
+    for (int row = 0; row < height; ++row) {
         const auto* source = reinterpret_cast<const std::uint32_t*>(ink.constScanLine(row));
         auto target = surface.Row(area.top() + row).subspan(static_cast<std::size_t>(area.left()));
-        for (int column = 0; column < ink.width(); ++column) {
+        for (int column = 0; column < width; ++column) {
             if (qAlpha(source[column]) != 0) {
                 target[static_cast<std::size_t>(column)] = colour;
             }

@@ -1,7 +1,12 @@
 #pragma once
 
-#include <QFont>
+#include <optional>
 
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include "app/gdi/font.h"
 #include "app/gdi/text_engine.h"
 
 namespace tolvane::forms {
@@ -18,6 +23,26 @@ class QtTextEngine final : public gdi::TextEngine {
 
     // The Qt font a surface's text is drawn in.
     static QFont SurfaceFont(const gdi::Surface& surface);
+
+  private:
+    // The measurements of one text in one font: its advance and the bounding rectangle of its
+    // ink relative to its baseline origin.
+    struct TextMeasure {
+        QString Text;
+        double Advance = 0;
+        QRectF BoundingRect;
+    };
+
+    // SurfaceFont of the surface, kept for the last font seen, and the measurements of the
+    // last text measured in it: building a QFont and shaping a text are most of each call's cost,
+    // and a button measures and prints the same caption in the same font, layer after layer and
+    // repaint after repaint. A font that ToQFont refuses is never kept.
+    const QFont& FontOf(const gdi::Surface& surface);
+    const TextMeasure& Measure(const QFont& font, const QString& text);
+
+    std::optional<gdi::Font> cached_description_;
+    QFont cached_font_;
+    std::optional<TextMeasure> cached_text_;
 };
 
 }  // namespace tolvane::forms

@@ -15,10 +15,14 @@ bool IsSupported(const BitmapInfoHeader& header) {
            header.Height > 0;
 }
 
-// Turns count blue-green-red byte triples into 0x00BBGGRR pixels.
-void CopyPixels(const std::uint8_t* source, Colour* target, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i, source += 3) {
-        target[i] = Rgb(source[2], source[1], source[0]);
+// Turns count blue-green-red byte triples into 0x00BBGGRR pixels. Written with indices so that
+// the compiler vectorises it, and also built for AVX2 (whose VEX-encoded code also keeps full
+// speed after AVX code elsewhere has left the upper vector registers dirty).
+__attribute__((target_clones("avx2", "default"))) void CopyPixels(const std::uint8_t* source,
+                                                                  Colour* target,
+                                                                  std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        target[i] = Rgb(source[3 * i + 2], source[3 * i + 1], source[3 * i]);
     }
 }
 
@@ -31,7 +35,11 @@ std::int32_t SetDIBitsToDevice(Hdc hdc, std::int32_t xDest, std::int32_t yDest, 
                                DibColours /*colourUse: the colour table is unused at 24 bits*/) {
     const BitmapInfoHeader& header = info.Header;
     const std::size_t stride = DibStride(header.Width, 24);
-    if (!IsSupported(header) || bits.size() / stride < scanLines ||
+    // The buffer must hold scanLines rows; checked by multiplying, as a division here costs about
+    // as much as copying a short scan line.
+    std::size_t needed = 0;
+    if (!IsSupported(header) || __builtin_mul_overflow(stride, scanLines, &needed) ||
+        bits.size() < needed ||
         scanLines > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
         return 0;
     }

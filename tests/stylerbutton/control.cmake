@@ -11,3 +11,13 @@ tolvane_test(tolvane_stylerbutton_control_test
         ${CMAKE_CURRENT_LIST_DIR}/redraw_test.cpp
     DEPENDS tolvane_stylerbutton
 )
+
+# Tests of the painters: theme looks, caption, icon, and hostile values.
+tolvane_test(tolvane_stylerbutton_painter_test
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/caption_painter_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/hostile_values_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/icon_painter_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/theme_painter_test.cpp
+    DEPENDS tolvane_stylerbutton
+)

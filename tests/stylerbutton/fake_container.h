@@ -25,13 +25,14 @@ class FixedTextEngine : public gdi::TextEngine {
 class FakeContainer : public Container {
   public:
     FakeContainer() : surface_(105, 33) {}
+    FakeContainer(int width, int height) : surface_(width, height) {}
 
     void NotifyPropertyChanged(std::string_view key) override { notified.emplace_back(key); }
     std::string InstanceName() const override { return instance_name; }
     gdi::FontRef ContainerFont() const override { return container_font; }
     bool RunMode() const override { return run_mode; }
     gdi::Surface& Surface() override { return surface_; }
-    gdi::TextEngine& Text() override { return text_; }
+    gdi::TextEngine& Text() override { return text_engine ? *text_engine : text_; }
     void SetWindowRgn(gdi::Region region) override {
         if (fail_set_window_rgn) {
             throw std::runtime_error("SetWindowRgn failed");
@@ -55,6 +56,8 @@ class FakeContainer : public Container {
     bool fail_set_window_rgn = false;
     ScreenPoint cursor;
     std::function<bool(ScreenPoint)> own_window_at;
+    // A text engine to use instead of the fixed-metric one (not owned).
+    gdi::TextEngine* text_engine = nullptr;
 
   private:
     gdi::Surface surface_;

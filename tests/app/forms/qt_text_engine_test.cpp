@@ -1,5 +1,6 @@
 #include "app/forms/qt_text_engine.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <memory>
@@ -153,6 +154,33 @@ TEST(QtTextEngineEdgeTest, TextOutsideTheSurfaceOrEmptyChangesNothing) {
     gdi::Surface empty = MakeSurface(0, 0, Spec(kSongFace, 9));
     engine.Print(empty, 0, 0, "关闭");
     EXPECT_EQ(empty.Pixels().size(), 0u);
+}
+
+// One engine keeps its last font and text measured; a new font, a font object changed in
+// place, or another text must each be measured afresh, and printing must follow them.
+TEST(QtTextEngineEdgeTest, MeasurementsFollowEveryChangeOfFontAndText) {
+    QtTextEngine engine;
+    const auto font = Spec(kSongFace, 9);
+    gdi::Surface surface = MakeSurface(120, 40, font);
+    const double small = engine.TextWidth(surface, "关闭");
+    EXPECT_GT(engine.TextWidth(surface, "关闭关闭"), small);
+    font->SizePoints = 18;
+    const double large = engine.TextWidth(surface, "关闭");
+    EXPECT_GT(large, small);
+    EXPECT_DOUBLE_EQ(large, QFontMetricsF(QtTextEngine::SurfaceFont(surface))
+                                .horizontalAdvance(QString::fromUtf8("关闭")));
+    surface.SetFont(Spec(kSongFace, 9));
+    EXPECT_DOUBLE_EQ(engine.TextWidth(surface, "关闭"), small);
+
+    // A print after measuring another text inks as much as a fresh engine does.
+    gdi::Surface reference = MakeSurface(120, 40, Spec(kSongFace, 18));
+    QtTextEngine().Print(reference, 2, 2, "关闭关闭");
+    gdi::Surface printed = MakeSurface(120, 40, Spec(kSongFace, 18));
+    engine.TextWidth(printed, "关");
+    engine.Print(printed, 2, 2, "关闭关闭");
+    EXPECT_EQ(printed.Pixels().size(), reference.Pixels().size());
+    EXPECT_TRUE(
+        std::equal(printed.Pixels().begin(), printed.Pixels().end(), reference.Pixels().begin()));
 }
 
 }  // namespace

@@ -1,0 +1,321 @@
+// One repaint of the close button (105 x 33, "关闭" in 宋体 9 pt) in its most expensive case, an
+// enabled ThemeSilver button in a state look (hover: the normal look, then the hover look over
+// it: 8 four-corner gradients, 16 two-colour fills, 2 outlines, the caption), next to the same
+// picture drawn with QPainter on a QImage. Also the disabled icon's silhouette, which is rebuilt
+// on every repaint of a disabled button.
+//
+// Our repaint runs through the button's own paint handler (clear, region, font, looks, caption)
+// with the program's Qt text engine (TolvaneBoxText: fixed metrics and a 3 x 3 box instead, our
+// drawing alone). The QPainter counterparts do what a Qt paintEvent would: open a painter, clear,
+// draw each two-colour fill as a fillRect with a two-stop QLinearGradient, the two rounded
+// outlines, and the caption centred with QFontMetricsF and drawn with drawText. They differ in
+// the four-corner areas: QPainter draws each as one fillRect with a diagonal three-stop
+// QLinearGradient (corner to corner through the mix of the other two corners: the cheapest
+// look-alike, which favours QPainter), QPainterBilinear as the exact bilinear blend. Build in
+// Release and compare the CPU times.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+
+#include "app/forms/fonts.h"
+#include "app/forms/qt_text_engine.h"
+#include "app/gdi/transparent_blt.h"
+#include "stylerbutton/container.h"
+#include "stylerbutton/icon_painter.h"
+#include "stylerbutton/styler_button.h"
+#include "stylerbutton/theme_colours.h"
+#include "stylerbutton/theme_painter.h"
+
+namespace {
+
+using tolvane::gdi::Colour;
+using namespace tolvane::styler;
+
+constexpr int kWidth = 105;
+constexpr int kHeight = 33;
+constexpr const char* kCaption = "关闭";
+
+tolvane::gdi::FontRef CloseButtonFont() {
+    return std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"宋体", 9.0, 400, 134});
+}
+
+// Fixed metrics (7 pixels per byte, 12 high) and a 3 x 3 box per Print: our drawing without the
+// cost of laying out glyphs.
+class BoxTextEngine final : public tolvane::gdi::TextEngine {
+  public:
+    double TextWidth(const tolvane::gdi::Surface&, std::string_view text) override {
+        return 7.0 * static_cast<double>(text.size());
+    }
+    double TextHeight(const tolvane::gdi::Surface&, std::string_view) override { return 12.0; }
+    void Print(tolvane::gdi::Surface& surface, int x, int y, std::string_view) override {
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                surface.PSet(x + column, y + row, surface.ForeColor());
+            }
+        }
+    }
+};
+
+// A host whose pointer is always over the button.
+class BenchContainer final : public Container {
+  public:
+    explicit BenchContainer(tolvane::gdi::TextEngine& text)
+        : surface_(kWidth, kHeight), text_(text) {}
+    void NotifyPropertyChanged(std::string_view) override {}
+    std::string InstanceName() const override { return "StylerButton1"; }
+    tolvane::gdi::FontRef ContainerFont() const override { return CloseButtonFont(); }
+    bool RunMode() const override { return false; }
+    tolvane::gdi::Surface& Surface() override { return surface_; }
+    tolvane::gdi::TextEngine& Text() override { return text_; }
+    void SetWindowRgn(tolvane::gdi::Region region) override { region_ = std::move(region); }
+    void StartHoverTimer() override {}
+    void StopHoverTimer() override {}
+    bool IsHoverTimerRunning() const override { return false; }
+    ScreenPoint GetCursorPos() override { return {}; }
+    bool IsOwnWindowAt(ScreenPoint) override { return true; }
+
+  private:
+    tolvane::gdi::Surface surface_;
+    tolvane::gdi::TextEngine& text_;
+    tolvane::gdi::Region region_;
+};
+
+// The close button, hovered.
+void RedrawHoveredSilver(benchmark::State& state, tolvane::gdi::TextEngine& text) {
+    BenchContainer container(text);
+    StylerButton button(container);
+    button.ApplyDefaults();
+    button.SetCaption(kCaption);
+    button.SetTheme(ThemeSilver);
+    button.OnHoverTimerTick();
+    for (auto _ : state) {
+        button.OnPaint();
+        benchmark::DoNotOptimize(container.Surface().Pixels().data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Redraw_SilverHover_Tolvane(benchmark::State& state) {
+    tolvane::forms::QtTextEngine text;
+    RedrawHoveredSilver(state, text);
+}
+
+void BM_Redraw_SilverHover_TolvaneBoxText(benchmark::State& state) {
+    BoxTextEngine text;
+    RedrawHoveredSilver(state, text);
+}
+
+// ---- The same picture with QPainter ------------------------------------------------------------
+
+QColor ToQColor(Colour c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QColor Mix(Colour a, Colour b) {
+    const QColor x = ToQColor(a);
+    const QColor y = ToQColor(b);
+    return QColor((x.red() + y.red()) / 2, (x.green() + y.green()) / 2, (x.blue() + y.blue()) / 2);
+}
+
+void FourCorner(QPainter& p, int left, int top, int width, int height, Colour tl, Colour tr,
+                Colour bl, Colour br) {
+    QLinearGradient gradient(left, top, left + width, top + height);
+    gradient.setColorAt(0, ToQColor(tl));
+    gradient.setColorAt(0.5, Mix(tr, bl));
+    gradient.setColorAt(1, ToQColor(br));
+    p.fillRect(left, top, width, height, gradient);
+}
+
+void TwoColour(QPainter& p, FillDirection direction, int left, int top, int right, int bottom,
+               Colour from, Colour to) {
+    const bool vertical = direction == FillDirection::Vertical;
+    QLinearGradient gradient(left, top, vertical ? left : right, vertical ? bottom : top);
+    gradient.setColorAt(0, ToQColor(from));
+    gradient.setColorAt(1, ToQColor(to));
+    p.fillRect(left, top, right - left, bottom - top, gradient);
+}
+
+// One silver look; fourCorner(left, top, width, height, tl, tr, bl, br) draws a quadrant.
+template <class FourCornerArea>
+void SilverLookWithQPainter(QPainter& p, const SilverLook& c, FourCornerArea fourCorner) {
+    const int halfW = 52;   // rnd(105 / 2)
+    const int middle = 16;  // rnd(33 / 2 - 1)
+    constexpr auto kVertical = FillDirection::Vertical;
+    constexpr auto kHorizontal = FillDirection::Horizontal;
+    fourCorner(1, 1, halfW, middle, c.Q1TL, c.Q1TR, c.Q1BL, c.Q1BR);
+    fourCorner(1, middle, halfW, middle, c.Q2TL, c.Q2TR, c.Q2BL, c.Q2BR);
+    fourCorner(halfW, 1, halfW, middle, c.Q1TR, c.Q1TL, c.Q1BR, c.Q1BL);
+    fourCorner(halfW, middle, halfW, middle, c.Q2TR, c.Q2TL, c.Q2BR, c.Q2BL);
+    TwoColour(p, kVertical, 0, 0, 2, middle, c.S1, c.S2);
+    TwoColour(p, kVertical, 0, middle, 2, kHeight, c.S3, c.S4);
+    TwoColour(p, kVertical, kWidth - 3, 0, kWidth, middle, c.S1, c.S2);
+    TwoColour(p, kVertical, kWidth - 3, middle, kWidth, kHeight, c.S3, c.S4);
+    TwoColour(p, kHorizontal, 0, kHeight - 3, halfW, kHeight, c.E1, c.E2);
+    TwoColour(p, kHorizontal, halfW, kHeight - 3, kWidth, kHeight, c.E2, c.E1);
+    TwoColour(p, kHorizontal, 0, 1, halfW, 2, c.E1, c.E2);
+    TwoColour(p, kHorizontal, halfW, 1, kWidth, 2, c.E2, c.E1);
+    p.setPen(QPen(ToQColor(c.O), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 2, kHeight - 2), 2.5, 2.5);
+}
+
+// The exact bilinear blend in QPainter: the top edge as a horizontal gradient, the bottom edge as
+// another on an ARGB layer faded in by a vertical alpha gradient (DestinationIn), drawn over it.
+void FourCornerExact(QPainter& p, QImage& layer, int left, int top, int width, int height,
+                     Colour tl, Colour tr, Colour bl, Colour br) {
+    QLinearGradient upper(left, 0, left + width, 0);
+    upper.setColorAt(0, ToQColor(tl));
+    upper.setColorAt(1, ToQColor(tr));
+    p.fillRect(left, top, width, height, upper);
+    QLinearGradient lower(0, 0, width, 0);
+    lower.setColorAt(0, ToQColor(bl));
+    lower.setColorAt(1, ToQColor(br));
+    QLinearGradient fade(0, 0, 0, height);
+    fade.setColorAt(0, QColor(0, 0, 0, 0));
+    fade.setColorAt(1, QColor(0, 0, 0, 255));
+    {
+        QPainter layerPainter(&layer);
+        layerPainter.setCompositionMode(QPainter::CompositionMode_Source);
+        layerPainter.fillRect(0, 0, width, height, lower);
+        layerPainter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        layerPainter.fillRect(0, 0, width, height, fade);
+    }
+    p.drawImage(QPoint(left, top), layer, QRect(0, 0, width, height));
+}
+
+// The caption centred as the caption painter centres it, measured and drawn each time.
+void DrawCaption(QPainter& p, const QFont& font, const QString& caption) {
+    const QFontMetricsF metrics(font);
+    const double x = kWidth / 2.0 - metrics.horizontalAdvance(caption) / 2 - 1;
+    const double y = kHeight / 2.0 - metrics.height() / 2 - 1;
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(x, y + metrics.ascent()), caption);
+}
+
+QFont CaptionFont() {
+    QFont font = tolvane::forms::ToQFont(*CloseButtonFont());
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Each quadrant as one diagonal linear gradient: the cheapest look-alike.
+void BM_Redraw_SilverHover_QPainter(benchmark::State& state) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const QFont font = CaptionFont();
+    const QString caption = QString::fromUtf8(kCaption);
+    for (auto _ : state) {
+        QPainter p(&image);
+        const auto quadrant = [&p](int l, int t, int w, int h, Colour tl, Colour tr, Colour bl,
+                                   Colour br) { FourCorner(p, l, t, w, h, tl, tr, bl, br); };
+        p.fillRect(image.rect(), Qt::black);
+        SilverLookWithQPainter(p, kSilverLooks[Look::Normal], quadrant);
+        SilverLookWithQPainter(p, kSilverLooks[Look::Hover], quadrant);
+        DrawCaption(p, font, caption);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+// Each quadrant as the exact bilinear blend.
+void BM_Redraw_SilverHover_QPainterBilinear(benchmark::State& state) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage layer(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    const QFont font = CaptionFont();
+    const QString caption = QString::fromUtf8(kCaption);
+    for (auto _ : state) {
+        QPainter p(&image);
+        const auto quadrant = [&](int l, int t, int w, int h, Colour tl, Colour tr, Colour bl,
+                                  Colour br) {
+            FourCornerExact(p, layer, l, t, w, h, tl, tr, bl, br);
+        };
+        p.fillRect(image.rect(), Qt::black);
+        SilverLookWithQPainter(p, kSilverLooks[Look::Normal], quadrant);
+        SilverLookWithQPainter(p, kSilverLooks[Look::Hover], quadrant);
+        DrawCaption(p, font, caption);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+// ---- The disabled icon -------------------------------------------------------------------------
+
+std::shared_ptr<tolvane::gdi::Surface> Icon32() {
+    auto icon = std::make_shared<tolvane::gdi::Surface>(32, 32, 0xFF00FF);
+    for (int y = 4; y < 28; ++y) {
+        for (int x = 4; x < 28; ++x) {
+            icon->PSet(x, y, tolvane::gdi::Rgb(x * 8, y * 8, 100));
+        }
+    }
+    return icon;
+}
+
+// What a disabled repaint does for the icon: a fresh copy of the picture into imgDis, the
+// recolouring pixel by pixel, and the transparent blit onto the button.
+void BM_DisabledIconSilhouette32(benchmark::State& state) {
+    const auto icon = Icon32();
+    PictureHolder imgDis;
+    tolvane::gdi::Surface surface(kWidth, kHeight);
+    for (auto _ : state) {
+        imgDis.SetPicture(icon);
+        RecolourPicture(imgDis, 0xFF00FF, 0xB2B2B2);
+        tolvane::gdi::TransparentBlt(surface, 5, 0, 32, 32, imgDis.hDC(), 0, 0, 32, 32, 0xFF00FF);
+        benchmark::DoNotOptimize(surface.Pixels().data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * 32 * 32);
+}
+
+// A whole disabled repaint with and without the icon: the difference is the icon's share.
+void BM_Redraw_SilverDisabled(benchmark::State& state) {
+    BoxTextEngine text;
+    BenchContainer container(text);
+    StylerButton button(container);
+    button.ApplyDefaults();
+    button.SetCaption(kCaption);
+    button.SetTheme(ThemeSilver);
+    if (state.range(0) != 0) {
+        button.SetIcon(Icon32());
+    }
+    button.SetEnabled(BoolFalse);
+    for (auto _ : state) {
+        button.OnPaint();
+        benchmark::DoNotOptimize(container.Surface().Pixels().data());
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(BM_Redraw_SilverHover_Tolvane);
+BENCHMARK(BM_Redraw_SilverHover_TolvaneBoxText);
+BENCHMARK(BM_Redraw_SilverHover_QPainter);
+BENCHMARK(BM_Redraw_SilverHover_QPainterBilinear);
+BENCHMARK(BM_DisabledIconSilhouette32);
+BENCHMARK(BM_Redraw_SilverDisabled)->ArgName("icon32")->Arg(0)->Arg(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    tolvane::forms::InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

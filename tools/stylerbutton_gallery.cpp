@@ -1,0 +1,300 @@
+// Renders the StylerButton's looks into one PNG sheet: every theme in its five looks, every
+// caption effect and both icon alignments, each button 105 x 33 composited through its window
+// region over a mid-grey backdrop (so the cut corners show), labelled and scaled up 3x with
+// nearest-neighbour sampling so single pixels can be seen.
+//
+// Usage: tolvane_stylerbutton_gallery [OUTPUT.png]   (default docs/stylerbutton-gallery.png)
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "app/forms/fonts.h"
+#include "app/forms/qt_text_engine.h"
+#include "app/gdi/region.h"
+#include "stylerbutton/container.h"
+#include "stylerbutton/styler_button.h"
+
+namespace {
+
+using tolvane::gdi::Colour;
+using namespace tolvane::styler;
+
+constexpr int kButtonWidth = 105;
+constexpr int kButtonHeight = 33;
+constexpr int kScale = 3;
+constexpr int kCellGap = 24;
+constexpr int kLabelHeight = 22;
+constexpr int kRowHeaderWidth = 150;
+constexpr QRgb kBackdrop = 0xFF808080;  // mid-grey behind every button
+constexpr Colour kMagenta = 0xFF00FF;
+constexpr const char* kDefaultOutput = "docs/stylerbutton-gallery.png";
+constexpr const char* kProjectIcon = ":/tolvane/icons/tolvane-16.png";
+
+// A host for one button: a 105 x 33 surface, Qt text, the region it was given, and a pointer
+// that is over the button whenever the gallery says so.
+class GalleryContainer final : public Container {
+  public:
+    GalleryContainer() : surface_(kButtonWidth, kButtonHeight) {}
+
+    void NotifyPropertyChanged(std::string_view) override {}
+    std::string InstanceName() const override { return "StylerButton1"; }
+    tolvane::gdi::FontRef ContainerFont() const override {
+        return std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"Tahoma", 8.25});
+    }
+    bool RunMode() const override { return false; }
+    tolvane::gdi::Surface& Surface() override { return surface_; }
+    tolvane::gdi::TextEngine& Text() override { return text_; }
+    void SetWindowRgn(tolvane::gdi::Region region) override { region_ = std::move(region); }
+    void StartHoverTimer() override {}
+    void StopHoverTimer() override {}
+    bool IsHoverTimerRunning() const override { return false; }
+    ScreenPoint GetCursorPos() override { return {}; }
+    bool IsOwnWindowAt(ScreenPoint) override { return pointer_over; }
+
+    const tolvane::gdi::Region& Region() const { return region_; }
+    bool pointer_over = false;
+
+  private:
+    tolvane::gdi::Surface surface_;
+    tolvane::forms::QtTextEngine text_;
+    tolvane::gdi::Region region_;
+};
+
+enum class State { Normal, Hover, Focused, Pressed, Disabled };
+
+// Gives a button its look through its own input, as a user would.
+void Enter(StylerButton& button, GalleryContainer& container, State state) {
+    switch (state) {
+        case State::Hover:
+            container.pointer_over = true;
+            button.OnHoverTimerTick();
+            break;
+        case State::Focused:
+            button.OnFocusReceived();
+            break;
+        case State::Pressed:
+            button.OnMouseDown(LeftButton, 0, 10, 10);
+            break;
+        case State::Disabled:
+            button.SetEnabled(BoolFalse);
+            break;
+        case State::Normal:
+            break;
+    }
+}
+
+// The project's 16 x 16 icon with its see-through pixels turned magenta, the transparent colour.
+std::shared_ptr<tolvane::gdi::Surface> ProjectIcon() {
+    const QImage image = QImage(kProjectIcon).convertToFormat(QImage::Format_ARGB32);
+    auto icon = std::make_shared<tolvane::gdi::Surface>(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            icon->PSet(x, y,
+                       qAlpha(pixel) < 128
+                           ? kMagenta
+                           : tolvane::gdi::Rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+        }
+    }
+    return icon;
+}
+
+// A drawn 16 x 16 test icon: a red ring and a blue centre on a magenta ground.
+std::shared_ptr<tolvane::gdi::Surface> TestIcon() {
+    auto icon = std::make_shared<tolvane::gdi::Surface>(16, 16, kMagenta);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int dx = 2 * x - 15;
+            const int dy = 2 * y - 15;
+            const int distance = dx * dx + dy * dy;
+            if (distance <= 64) {
+                icon->PSet(x, y, tolvane::gdi::Rgb(30, 60, 200));
+            } else if (distance <= 196) {
+                icon->PSet(x, y, tolvane::gdi::Rgb(210, 30, 30));
+            }
+        }
+    }
+    return icon;
+}
+
+struct Cell {
+    std::string label;
+    std::function<void(StylerButton&, GalleryContainer&)> setup;
+};
+
+struct Row {
+    std::string title;
+    std::vector<Cell> cells;
+};
+
+// The close button's caption and font, on top of the properties of a new instance.
+void CloseCaption(StylerButton& button) {
+    button.SetCaption("关闭");
+    button.SetFont(std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"宋体", 9.0, 400, 134}));
+}
+
+Cell LookCell(std::int32_t theme, State state, const char* label) {
+    return {label, [=](StylerButton& button, GalleryContainer& container) {
+                CloseCaption(button);
+                button.SetTheme(theme);
+                Enter(button, container, state);
+            }};
+}
+
+Row ThemeRow(std::int32_t theme, const char* title) {
+    return {
+        title,
+        {LookCell(theme, State::Normal, "normal"), LookCell(theme, State::Hover, "hover"),
+         LookCell(theme, State::Focused, "focused (dots)"),
+         LookCell(theme, State::Pressed, "pressed"), LookCell(theme, State::Disabled, "disabled")}};
+}
+
+Cell EffectCell(std::int32_t effect, const char* label) {
+    return {label, [=](StylerButton& button, GalleryContainer&) {
+                CloseCaption(button);
+                button.SetTheme(ThemeSilver);
+                button.SetCaptionEffect(effect);
+            }};
+}
+
+enum class IconPicture { Project, Drawn };
+
+Cell IconCell(std::int32_t theme, std::int32_t alignment, IconPicture picture, State state,
+              const char* label) {
+    return {label, [=](StylerButton& button, GalleryContainer& container) {
+                CloseCaption(button);
+                button.SetTheme(theme);
+                button.SetIcon(picture == IconPicture::Project ? ProjectIcon() : TestIcon());
+                button.SetIconAlignment(alignment);
+                Enter(button, container, state);
+            }};
+}
+
+std::vector<Row> GalleryRows() {
+    return {
+        ThemeRow(ThemeDarkGloss, "ThemeDarkGloss"),
+        ThemeRow(ThemeBlueGlass, "ThemeBlueGlass"),
+        ThemeRow(ThemeSilver, "ThemeSilver"),
+        {"Caption effects",
+         {EffectCell(EffectNone, "EffectNone"), EffectCell(EffectEmbossed, "EffectEmbossed"),
+          EffectCell(EffectEngraved, "EffectEngraved"), EffectCell(EffectOutline, "EffectOutline"),
+          EffectCell(EffectShadow, "EffectShadow")}},
+        {"Icons",
+         {IconCell(ThemeSilver, IconLeft, IconPicture::Project, State::Normal, "IconLeft"),
+          IconCell(ThemeSilver, IconRight, IconPicture::Project, State::Hover, "IconRight, hover"),
+          IconCell(ThemeSilver, IconLeft, IconPicture::Project, State::Disabled,
+                   "IconLeft, disabled"),
+          IconCell(ThemeBlueGlass, IconLeft, IconPicture::Drawn, State::Normal, "test icon"),
+          IconCell(ThemeBlueGlass, IconRight, IconPicture::Drawn, State::Disabled,
+                   "test icon, disabled")}},
+        {"Defaults",
+         {{"new instance", [](StylerButton&, GalleryContainer&) {}},
+          {"new instance, hover",
+           [](StylerButton& button, GalleryContainer& container) {
+               Enter(button, container, State::Hover);
+           }}}},
+    };
+}
+
+// Paints one button and composites it through its region over the backdrop, scaled up.
+QImage RenderCell(const Cell& cell) {
+    GalleryContainer container;
+    StylerButton button(container);
+    button.ApplyDefaults();
+    cell.setup(button, container);
+    button.OnPaint();
+    QImage image(kButtonWidth * kScale, kButtonHeight * kScale, QImage::Format_RGB32);
+    const tolvane::gdi::Surface& surface = container.Surface();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int sx = x / kScale;
+            const int sy = y / kScale;
+            const Colour c = surface.Point(sx, sy);
+            line[x] = container.Region().Contains(sx, sy)
+                          ? qRgb(tolvane::gdi::RedByte(c), tolvane::gdi::GreenByte(c),
+                                 tolvane::gdi::BlueByte(c))
+                          : kBackdrop;
+        }
+    }
+    return image;
+}
+
+QImage RenderSheet(const std::vector<Row>& rows) {
+    const int cellWidth = kButtonWidth * kScale;
+    const int cellHeight = kButtonHeight * kScale;
+    std::size_t columns = 0;
+    for (const Row& row : rows) {
+        columns = std::max(columns, row.cells.size());
+    }
+    const int width = kRowHeaderWidth + static_cast<int>(columns) * (cellWidth + kCellGap);
+    const int height =
+        kCellGap + static_cast<int>(rows.size()) * (kLabelHeight + cellHeight + kCellGap);
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(QColor(0xF0, 0xF0, 0xF0));
+    QPainter painter(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    int top = kCellGap;
+    for (const Row& row : rows) {
+        painter.drawText(QRect(8, top + kLabelHeight, kRowHeaderWidth - 16, cellHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+                         QString::fromStdString(row.title));
+        int left = kRowHeaderWidth;
+        for (const Cell& cell : row.cells) {
+            painter.drawText(QRect(left, top, cellWidth, kLabelHeight), Qt::AlignLeft,
+                             QString::fromStdString(cell.label));
+            painter.drawImage(left, top + kLabelHeight, RenderCell(cell));
+            left += cellWidth + kCellGap;
+        }
+        top += kLabelHeight + cellHeight + kCellGap;
+    }
+    return sheet;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::fprintf(stderr,
+                     "tolvane_stylerbutton_gallery: expected at most one argument, got %d\n",
+                     argc - 1);
+        return 2;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf(
+            "Usage: tolvane_stylerbutton_gallery [OUTPUT.png]\n"
+            "Renders every StylerButton look into one PNG sheet (default %s).\n",
+            kDefaultOutput);
+        return 0;
+    }
+    if (argc == 2 && argv[1][0] == '-') {
+        std::fprintf(stderr, "tolvane_stylerbutton_gallery: unknown option: %s\n", argv[1]);
+        return 2;
+    }
+    const std::string output = argc == 2 ? argv[1] : kDefaultOutput;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    tolvane::forms::InstallFontSubstitutions();
+    const QImage sheet = RenderSheet(GalleryRows());
+    if (!sheet.save(QString::fromStdString(output), "PNG")) {
+        std::fprintf(stderr, "tolvane_stylerbutton_gallery: cannot write %s\n", output.c_str());
+        return 1;
+    }
+    std::printf("wrote %s (%d x %d)\n", output.c_str(), sheet.width(), sheet.height());
+    return 0;
+}
