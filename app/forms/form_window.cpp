@@ -8,8 +8,8 @@
 #include <QScreen>
 
 #include "app/forms/qt_colour.h"
-#include "app/forms/taskbar.h"
 #include "app/forms/units.h"
+#include "app/forms/x11_window_hints.h"
 
 namespace tolvane::forms {
 
@@ -119,6 +119,7 @@ void FormWindow::showEvent(QShowEvent* event) {
     // Sent before the native window is mapped: the last moment to set what the window manager
     // reads at mapping, and to place the window without a visible jump.
     KeepOffTaskbar(*this);
+    AskForBareTitleBar(*this);
     if (!placed_) {
         placed_ = true;
         CentreOnScreen();

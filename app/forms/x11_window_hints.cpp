@@ -1,4 +1,4 @@
-#include "app/forms/taskbar.h"
+#include "app/forms/x11_window_hints.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -7,6 +7,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -41,14 +42,33 @@ bool HasAtom(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t prope
     return std::find(atoms, atoms + reply->value_len, value) != atoms + reply->value_len;
 }
 
+xcb_connection_t* X11Connection() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+// The Motif window-manager hints: which fields are given, then the allowed functions and the
+// decorations, each a set of bits.
+struct MotifWmHints {
+    std::uint32_t Flags;
+    std::uint32_t Functions;
+    std::uint32_t Decorations;
+    std::int32_t InputMode;
+    std::uint32_t Status;
+};
+constexpr std::uint32_t kMwmHintsFunctions = 1u << 0;
+constexpr std::uint32_t kMwmHintsDecorations = 1u << 1;
+constexpr std::uint32_t kMwmFunctionMove = 1u << 2;
+constexpr std::uint32_t kMwmDecorationBorder = 1u << 1;
+constexpr std::uint32_t kMwmDecorationTitle = 1u << 3;
+
 }  // namespace
 
 void KeepOffTaskbar(QWidget& window) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
         return;
     }
-    xcb_connection_t* connection = x11->connection();
     const auto native = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t state = InternAtom(connection, "_NET_WM_STATE");
     const xcb_atom_t skip_taskbar = InternAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
@@ -61,9 +81,27 @@ void KeepOffTaskbar(QWidget& window) {
     xcb_flush(connection);
 }
 
+void AskForBareTitleBar(QWidget& window) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
+        return;
+    }
+    const xcb_atom_t hints_atom = InternAtom(connection, "_MOTIF_WM_HINTS");
+    if (hints_atom == XCB_ATOM_NONE) {
+        return;
+    }
+    const MotifWmHints hints{kMwmHintsFunctions | kMwmHintsDecorations, kMwmFunctionMove,
+                             kMwmDecorationBorder | kMwmDecorationTitle, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+                        static_cast<xcb_window_t>(window.winId()), hints_atom, hints_atom, 32, 5,
+                        &hints);
+    xcb_flush(connection);
+}
+
 #else
 
 void KeepOffTaskbar(QWidget&) {}
+void AskForBareTitleBar(QWidget&) {}
 
 #endif
 
