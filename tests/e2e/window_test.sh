@@ -55,6 +55,8 @@ if ((functions & MWM_FUNC_ALL)); then
 else
     ((functions & unwanted)) && fail "_MOTIF_WM_HINTS functions allow buttons: ${motif[*]}"
 fi
+# Without the decorations field a window manager draws its own set, window menu included.
+((flags & MWM_HINTS_DECORATIONS)) || fail "_MOTIF_WM_HINTS leaves the decorations open: ${motif[*]}"
 if ((flags & MWM_HINTS_DECORATIONS)); then
     ((decorations & MWM_DECOR_ALL)) && fail "_MOTIF_WM_HINTS asks for all decorations: ${motif[*]}"
     ((decorations & (MWM_DECOR_MENU | MWM_DECOR_MINIMIZE | MWM_DECOR_MAXIMIZE))) &&
