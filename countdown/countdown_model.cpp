@@ -7,6 +7,7 @@
 #include "app/runtime/date_serial.h"
 #include "app/runtime/number_text.h"
 #include "countdown/countdown_model_texts.h"
+#include "countdown/form1_design.h"
 
 namespace tolvane::countdown {
 
@@ -45,15 +46,12 @@ Effects CloseWindow() {
 
 }  // namespace
 
-CountdownModel::CountdownModel()
-    : texts_{"距离2014年4月8日还剩 ：",
-             "天",
-             "9999年12月31日",
-             "9 9 9 9",
-             "9999",
-             "......",
-             "同时倒计时"} {
-    colours_.fill(kWhite);
+// The labels start with the texts and colours of the window's design.
+CountdownModel::CountdownModel() {
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        texts_[i] = std::string(kLabelDesigns.at(i).Text);
+        colours_[i] = kLabelDesigns.at(i).TextColour;
+    }
 }
 
 const std::string& CountdownModel::Text(LabelId label) const {

@@ -12,8 +12,8 @@ namespace tolvane::countdown {
 // twip (15 twips to the pixel). Kept as data so the layout reads straight against the design.
 
 inline constexpr std::string_view kFormCaption = "Tolvane";
-inline constexpr int kClientWidthTwips = 8250;   // 550 px
-inline constexpr int kClientHeightTwips = 4335;  // 289 px
+inline constexpr int kClientWidthTwips = 8250;       // 550 px
+inline constexpr int kClientHeightTwips = 4335;      // 289 px
 inline constexpr gdi::Colour kFormBackColour = 255;  // red, covered entirely by the picture
 
 struct FontDesign {
@@ -46,6 +46,7 @@ struct LabelDesign {
 inline constexpr gdi::Colour kWhite = 16777215;
 
 // Label1 .. Label7, in order. All are left-aligned, autosized, with a transparent background.
+// clang-format off
 inline constexpr std::array<LabelDesign, 7> kLabelDesigns{{
     {"Label1", "距离2014年4月8日还剩 ：", 4800, 2040, true, kWhite, {"宋体", 10.5, kWeightBold, kCharsetGb2312}, 5, ""},
     {"Label2", "天", 5880, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 3, ""},
@@ -56,6 +57,7 @@ inline constexpr std::array<LabelDesign, 7> kLabelDesigns{{
     {"Label6", "......", 6240, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 8, ""},
     {"Label7", "同时倒计时", 240, 3360, false, 0, kFormFont, 9, ""},
 }};
+// clang-format on
 
 struct TimerDesign {
     std::string_view Name;

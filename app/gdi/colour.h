@@ -15,11 +15,19 @@ inline constexpr Colour Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t b
     return Colour{red} | (Colour{green} << 8) | (Colour{blue} << 16);
 }
 
-inline constexpr std::uint8_t RedByte(Colour c) { return static_cast<std::uint8_t>(c & 0xFFu); }
-inline constexpr std::uint8_t GreenByte(Colour c) { return static_cast<std::uint8_t>((c >> 8) & 0xFFu); }
-inline constexpr std::uint8_t BlueByte(Colour c) { return static_cast<std::uint8_t>((c >> 16) & 0xFFu); }
+inline constexpr std::uint8_t RedByte(Colour c) {
+    return static_cast<std::uint8_t>(c & 0xFFu);
+}
+inline constexpr std::uint8_t GreenByte(Colour c) {
+    return static_cast<std::uint8_t>((c >> 8) & 0xFFu);
+}
+inline constexpr std::uint8_t BlueByte(Colour c) {
+    return static_cast<std::uint8_t>((c >> 16) & 0xFFu);
+}
 
 // The colour without its top byte: what a surface pixel stores.
-inline constexpr Colour Opaque(Colour c) { return c & 0x00FFFFFFu; }
+inline constexpr Colour Opaque(Colour c) {
+    return c & 0x00FFFFFFu;
+}
 
 }  // namespace tolvane::gdi

@@ -18,8 +18,8 @@ struct Rect {
 
     // The part of this rectangle that lies inside other (empty when they do not meet).
     constexpr Rect Intersected(const Rect& other) const {
-        return {std::max(Left, other.Left), std::max(Top, other.Top),
-                std::min(Right, other.Right), std::min(Bottom, other.Bottom)};
+        return {std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+                std::min(Bottom, other.Bottom)};
     }
 
     friend constexpr bool operator==(const Rect&, const Rect&) = default;

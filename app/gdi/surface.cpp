@@ -16,7 +16,9 @@ void Surface::Resize(int width, int height) {
                    Opaque(back_colour_));
 }
 
-void Surface::Clear(Colour colour) { std::fill(pixels_.begin(), pixels_.end(), Opaque(colour)); }
+void Surface::Clear(Colour colour) {
+    std::fill(pixels_.begin(), pixels_.end(), Opaque(colour));
+}
 
 void Surface::SetBackColor(Colour colour) {
     back_colour_ = colour;

@@ -16,7 +16,7 @@ namespace tolvane::gdi {
 //
 // Pixel access outside the surface is harmless: PSet ignores it and Point reads kInvalidColour.
 class Surface {
-public:
+  public:
     Surface() = default;
     // Negative sizes make an empty surface.
     Surface(int width, int height, Colour fill = 0);
@@ -34,7 +34,9 @@ public:
             pixels_[Index(x, y)] = Opaque(colour);
         }
     }
-    Colour Point(int x, int y) const { return Contains(x, y) ? pixels_[Index(x, y)] : kInvalidColour; }
+    Colour Point(int x, int y) const {
+        return Contains(x, y) ? pixels_[Index(x, y)] : kInvalidColour;
+    }
 
     void Clear(Colour colour);
     // Clears the surface to its background colour.
@@ -50,15 +52,18 @@ public:
     void SetFont(FontRef font) { font_ = std::move(font); }
 
     // Row access for the drawing operations, which clip before they touch pixels.
-    std::span<Colour> Row(int y) { return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)}; }
+    std::span<Colour> Row(int y) {
+        return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)};
+    }
     std::span<const Colour> Row(int y) const {
         return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)};
     }
     std::span<const Colour> Pixels() const { return pixels_; }
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
     }
 
     int width_ = 0;

@@ -10,7 +10,7 @@ namespace tolvane::gdi {
 // and prints through this interface; the program implements it with Qt, tests with fixed metrics.
 // Text is UTF-8.
 class TextEngine {
-public:
+  public:
     virtual ~TextEngine() = default;
 
     // Width and height of the text in pixels in the surface's font.

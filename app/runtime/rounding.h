@@ -53,8 +53,12 @@ T RoundTo(double value) {
     return static_cast<T>(rounded);
 }
 
-inline std::int16_t RoundToInt16(double value) { return RoundTo<std::int16_t>(value); }
-inline std::int32_t RoundToInt32(double value) { return RoundTo<std::int32_t>(value); }
+inline std::int16_t RoundToInt16(double value) {
+    return RoundTo<std::int16_t>(value);
+}
+inline std::int32_t RoundToInt32(double value) {
+    return RoundTo<std::int32_t>(value);
+}
 
 // Narrows a wide integer into T, raising OverflowError when it does not fit.
 template <CheckedInteger T>
