@@ -13,6 +13,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
     xvfb xauth xfwm4 xdotool x11-utils imagemagick
+    # whole-program measurements (scripts/perf)
+    time gdb python3
 )
 
 missing=()

@@ -353,11 +353,15 @@ e2e_clock_plus() {
 # The silver theme's colours (r,g,b) of each look the button can show while enabled: the corner
 # colours of its two quadrant gradients, Q1TL Q1TR Q1BL Q1BR (upper) and Q2TL Q2TR Q2BL Q2BR
 # (lower), then the outline.
-E2E_SILVER_LOOKS=(normal hover focused pressed)
-E2E_SILVER_normal="213,213,214 239,239,239 193,194,195 234,234,234 178,177,180 228,229,228 195,195,198 236,236,236 99,99,99"
-E2E_SILVER_hover="183,226,249 220,244,248 153,216,250 228,253,254 128,207,250 220,253,254 161,221,254 224,255,252 32,87,170"
-E2E_SILVER_focused="168,198,223 227,244,248 152,189,217 236,253,254 126,173,207 234,254,254 161,195,222 237,255,255 32,87,170"
-E2E_SILVER_pressed="142,179,209 218,239,248 120,165,200 224,245,253 85,142,186 217,244,253 129,170,205 225,246,254 32,87,170"
+# Read through E2E_SILVER_LOOKS.
+# shellcheck disable=SC2034
+{
+    E2E_SILVER_LOOKS=(normal hover focused pressed)
+    E2E_SILVER_normal="213,213,214 239,239,239 193,194,195 234,234,234 178,177,180 228,229,228 195,195,198 236,236,236 99,99,99"
+    E2E_SILVER_hover="183,226,249 220,244,248 153,216,250 228,253,254 128,207,250 220,253,254 161,221,254 224,255,252 32,87,170"
+    E2E_SILVER_focused="168,198,223 227,244,248 152,189,217 236,253,254 126,173,207 234,254,254 161,195,222 237,255,255 32,87,170"
+    E2E_SILVER_pressed="142,179,209 218,239,248 120,165,200 224,245,253 85,142,186 217,244,253 129,170,205 225,246,254 32,87,170"
+}
 
 # Pixels of the 105 x 33 button (button coordinates) that tell its looks apart, each with the part
 # of the picture that holds it: a quadrant gradient (upper left [1, 1, 52, 16], lower left
@@ -366,7 +370,16 @@ E2E_SILVER_pressed="142,179,209 218,239,248 120,165,200 224,245,253 85,142,186 2
 # and 30-32), the focus dots (columns 2 and 101, rows 2 and 29) and the caption.
 E2E_BUTTON_SAMPLES=("4 4 UL" "20 12 UL" "6 20 LL" "30 26 LL" "80 8 UR" "98 24 LR" "50 0 O")
 
-# Prints the look of the close button in client shot $1: normal, hover, focused or pressed, when
+# Writes a PNG of the close button of window $1 (its 105 x 33 rectangle as it shows on screen)
+# to $2.
+e2e_button_shot() {
+    local x y
+    read -r x y _ _ <<<"$(e2e_client_geometry "$1")"
+    import -window root -crop "105x33+$((x + E2E_BUTTON_X))+$((y + E2E_BUTTON_Y))" +repage "$2"
+}
+
+# Prints the look of the close button in the picture $1 of the button alone (e2e_button_shot)
+# or, given the rectangle $2 it lies in, of a larger picture: normal, hover, focused or pressed, when
 # every sample pixel is within 2 of the colour that look's gradients give it (the quadrants are
 # four-corner gradients: each edge ramp is rounded to whole channel values, halves to even, and
 # each row is a ramp between the rounded edge colours). Otherwise prints "unknown" with the
@@ -384,7 +397,7 @@ e2e_button_look() {
     {
         printf 'sample %s\n' "${E2E_BUTTON_SAMPLES[@]}"
         printf 'look %s\n' "${tables[@]}"
-        convert "$1" -crop "$E2E_BUTTON" +repage -depth 8 txt:- | awk -v points="${points[*]}" '
+        convert "$1" -crop "${2:-105x33+0+0}" +repage -depth 8 txt:- | awk -v points="${points[*]}" '
             BEGIN { n = split(points, p, " "); for (i = 1; i <= n; i++) want[p[i]] = 1 }
             NR > 1 { split($1, xy, /[,:]/); key = xy[1] "," xy[2]; if (key in want) print "pixel", key, $2 }'
     } | awk '
@@ -438,9 +451,10 @@ e2e_button_look() {
 }
 
 # True when the close button of window $1 shows the look $2 now. The look seen is left in
-# E2E_BUTTON_SEEN and the shot in $E2E_TMP/look.png, for the failure message and its evidence.
+# E2E_BUTTON_SEEN and the button's picture in $E2E_TMP/look.png, for the failure message and its
+# evidence.
 e2e_button_shows() {
-    e2e_client_shot "$1" "$E2E_TMP/look.png"
+    e2e_button_shot "$1" "$E2E_TMP/look.png"
     E2E_BUTTON_SEEN=$(e2e_button_look "$E2E_TMP/look.png") || true
     [ "$E2E_BUTTON_SEEN" = "$2" ]
 }
@@ -454,21 +468,30 @@ e2e_screen_point() {
     echo "$((x + $2)) $((y + $3))"
 }
 
+# Moves the pointer to the screen point ($1, $2) and waits until it is there. (xdotool's own
+# wait, --sync, waits for a movement and hangs for 15 s when the pointer is there already.)
+e2e_mousemove() {
+    local X Y
+    eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
+    [ "$X" = "$1" ] && [ "$Y" = "$2" ] && return 0
+    xdotool mousemove --sync "$1" "$2"
+}
+
 # Moves the pointer to the point ($2, $3) of window $1's client area.
 e2e_pointer_to() {
     local x y
     read -r x y <<<"$(e2e_screen_point "$1" "$2" "$3")"
-    xdotool mousemove --sync "$x" "$y"
+    e2e_mousemove "$x" "$y"
 }
 
 # Drags with mouse button $1 (1 left, 2 middle, 3 right) from screen point ($2, $3) by ($4, $5)
 # in $6 (default 4) equal steps, releasing at the end.
 e2e_drag() {
     local button=$1 x=$2 y=$3 dx=$4 dy=$5 steps=${6:-4} i
-    xdotool mousemove --sync "$x" "$y"
+    e2e_mousemove "$x" "$y"
     xdotool mousedown "$button"
     for i in $(seq 1 "$steps"); do
-        xdotool mousemove --sync $((x + dx * i / steps)) $((y + dy * i / steps))
+        e2e_mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
     done
     xdotool mouseup "$button"
 }
@@ -482,4 +505,22 @@ e2e_frame_centred() {
     # Twice the centres, so odd sizes stay whole numbers; a difference of 2 is one pixel.
     local dx=$((2 * fx + fw - sw)) dy=$((2 * fy + fh - sh))
     [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]
+}
+
+# True when the frame of window $1 stays at the same place for half a second; the two places
+# read are left in E2E_FRAME_BEFORE and E2E_FRAME_AFTER.
+e2e_frame_still() {
+    E2E_FRAME_BEFORE=$(e2e_frame_geometry "$1")
+    sleep 0.5
+    E2E_FRAME_AFTER=$(e2e_frame_geometry "$1")
+    [ "$E2E_FRAME_BEFORE" = "$E2E_FRAME_AFTER" ]
+}
+
+# Waits until window $1 has its place: centred, or else (should the program leave it elsewhere)
+# at the same place for half a second. Fails after a few seconds of neither.
+e2e_wait_placed() {
+    e2e_poll 3 e2e_frame_centred "$1" && return 0
+    echo "note: the window is not centred: frame $(e2e_frame_geometry "$1") (x y w h)" >&2
+    e2e_poll 5 e2e_frame_still "$1" ||
+        fail "the window keeps moving: $E2E_FRAME_BEFORE, then $E2E_FRAME_AFTER (x y w h)"
 }
