@@ -145,13 +145,31 @@ void StylerButtonWidget::SetWindowRgn(gdi::Region region) {
     update();
 }
 
+// The poll runs twenty times a second for as long as the program runs, and each question to the
+// windowing system is a round trip to the X server. While the pointer is outside the button's
+// top-level window (Qt follows it there through enter and leave events) and the button does not
+// count it as over itself, no answer could change anything: the window under the pointer is not
+// the button's. The poll then keeps the position it read last and asks nothing.
+bool StylerButtonWidget::PointerMayBeOverButton() const {
+    return button_.MouseOver() != BoolFalse || window()->underMouse();
+}
+
 ScreenPoint StylerButtonWidget::GetCursorPos() {
-    const QPoint at = QCursor::pos();
-    return ScreenPoint{at.x(), at.y()};
+    if (PointerMayBeOverButton()) {
+        const QPoint at = QCursor::pos();
+        last_cursor_pos_ = ScreenPoint{at.x(), at.y()};
+    }
+    return last_cursor_pos_;
 }
 
 bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
-    return QApplication::widgetAt(QPoint(point.X, point.Y)) == this;
+    const QPoint global(point.X, point.Y);
+    // Outside the button's rectangle no window under the point can be the button's own; only a
+    // point inside it needs the windowing system, which knows the mask and covering windows.
+    if (!PointerMayBeOverButton() || !rect().contains(mapFromGlobal(global))) {
+        return false;
+    }
+    return QApplication::widgetAt(global) == this;
 }
 
 // ---- Painting ---------------------------------------------------------------------------------

@@ -47,7 +47,9 @@ namespace tolvane::styler {
 //   hover   tmrCheck is a FormTimer of 50 ms (so, like every form timer, it never ticks inside
 //           another tick's handler), started and stopped by the button; GetCursorPos is
 //           QCursor::pos() and IsOwnWindowAt is QApplication::widgetAt() == this, which honours
-//           the mask and any window that covers the button.
+//           the mask and any window that covers the button. While the pointer is outside the
+//           top-level window and MouseOver is false, neither asks the windowing system: the
+//           answer could only be "not the button", and the idle program stays cheap.
 //
 // An exception from the host's event handler ends that input at that point (as the button does)
 // and stops at this widget: Qt's event delivery cannot carry it. It is reported on standard error
@@ -158,6 +160,8 @@ class StylerButtonWidget : public QWidget, public Container {
     bool IsHoverTimerRunning() const override { return hover_timer_.Enabled(); }
     ScreenPoint GetCursorPos() override;
     bool IsOwnWindowAt(ScreenPoint point) override;
+    // Whether the hover poll needs to ask the windowing system at all.
+    bool PointerMayBeOverButton() const;
 
   signals:
     // The design-time notice: a property changed; key is its store key.
@@ -191,6 +195,8 @@ class StylerButtonWidget : public QWidget, public Container {
     forms::QtTextEngine text_;
     forms::FormTimer hover_timer_;
     gdi::Region region_;
+    // The pointer's position at the last poll that read it.
+    ScreenPoint last_cursor_pos_;
     bool region_applied_ = false;
     bool paint_pending_ = true;
     // The last picture shown, kept to reuse its buffer.

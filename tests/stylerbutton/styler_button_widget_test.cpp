@@ -351,6 +351,8 @@ class StylerButtonWidgetHoverTest : public StylerButtonWidgetTest {
     // Puts the pointer at a point of the button (which may lie outside it) and polls once.
     void PollAt(QPoint in_button) {
         QCursor::setPos(button_->mapToGlobal(in_button));
+        // The poll runs from the event loop, after the pointer's enter and leave events.
+        QCoreApplication::processEvents();
         Button().OnHoverTimerTick();
     }
     std::string At(const std::string& event, QPoint in_button) const {
