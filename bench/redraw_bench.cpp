@@ -31,6 +31,7 @@
 #include "app/gdi/transparent_blt.h"
 #include "stylerbutton/container.h"
 #include "stylerbutton/icon_painter.h"
+#include "stylerbutton/offscreen_container.h"
 #include "stylerbutton/styler_button.h"
 #include "stylerbutton/theme_colours.h"
 #include "stylerbutton/theme_painter.h"
@@ -65,33 +66,10 @@ class BoxTextEngine final : public tolvane::gdi::TextEngine {
     }
 };
 
-// A host whose pointer is always over the button.
-class BenchContainer final : public Container {
-  public:
-    explicit BenchContainer(tolvane::gdi::TextEngine& text)
-        : surface_(kWidth, kHeight), text_(text) {}
-    void NotifyPropertyChanged(std::string_view) override {}
-    std::string InstanceName() const override { return "StylerButton1"; }
-    tolvane::gdi::FontRef ContainerFont() const override { return CloseButtonFont(); }
-    bool RunMode() const override { return false; }
-    tolvane::gdi::Surface& Surface() override { return surface_; }
-    tolvane::gdi::TextEngine& Text() override { return text_; }
-    void SetWindowRgn(tolvane::gdi::Region region) override { region_ = std::move(region); }
-    void StartHoverTimer() override {}
-    void StopHoverTimer() override {}
-    bool IsHoverTimerRunning() const override { return false; }
-    ScreenPoint GetCursorPos() override { return {}; }
-    bool IsOwnWindowAt(ScreenPoint) override { return true; }
-
-  private:
-    tolvane::gdi::Surface surface_;
-    tolvane::gdi::TextEngine& text_;
-    tolvane::gdi::Region region_;
-};
-
 // The close button, hovered.
 void RedrawHoveredSilver(benchmark::State& state, tolvane::gdi::TextEngine& text) {
-    BenchContainer container(text);
+    OffscreenContainer container(kWidth, kHeight, text, CloseButtonFont());
+    container.PointerOver = true;
     StylerButton button(container);
     button.ApplyDefaults();
     button.SetCaption(kCaption);
@@ -280,7 +258,8 @@ void BM_DisabledIconSilhouette32(benchmark::State& state) {
 // A whole disabled repaint with and without the icon: the difference is the icon's share.
 void BM_Redraw_SilverDisabled(benchmark::State& state) {
     BoxTextEngine text;
-    BenchContainer container(text);
+    OffscreenContainer container(kWidth, kHeight, text, CloseButtonFont());
+    container.PointerOver = true;
     StylerButton button(container);
     button.ApplyDefaults();
     button.SetCaption(kCaption);

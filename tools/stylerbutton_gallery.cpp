@@ -22,6 +22,7 @@
 #include "app/forms/qt_text_engine.h"
 #include "app/gdi/region.h"
 #include "stylerbutton/container.h"
+#include "stylerbutton/offscreen_container.h"
 #include "stylerbutton/styler_button.h"
 
 namespace {
@@ -40,43 +41,13 @@ constexpr Colour kMagenta = 0xFF00FF;
 constexpr const char* kDefaultOutput = "docs/stylerbutton-gallery.png";
 constexpr const char* kProjectIcon = ":/tolvane/icons/tolvane-16.png";
 
-// A host for one button: a 105 x 33 surface, Qt text, the region it was given, and a pointer
-// that is over the button whenever the gallery says so.
-class GalleryContainer final : public Container {
-  public:
-    GalleryContainer() : surface_(kButtonWidth, kButtonHeight) {}
-
-    void NotifyPropertyChanged(std::string_view) override {}
-    std::string InstanceName() const override { return "StylerButton1"; }
-    tolvane::gdi::FontRef ContainerFont() const override {
-        return std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"Tahoma", 8.25});
-    }
-    bool RunMode() const override { return false; }
-    tolvane::gdi::Surface& Surface() override { return surface_; }
-    tolvane::gdi::TextEngine& Text() override { return text_; }
-    void SetWindowRgn(tolvane::gdi::Region region) override { region_ = std::move(region); }
-    void StartHoverTimer() override {}
-    void StopHoverTimer() override {}
-    bool IsHoverTimerRunning() const override { return false; }
-    ScreenPoint GetCursorPos() override { return {}; }
-    bool IsOwnWindowAt(ScreenPoint) override { return pointer_over; }
-
-    const tolvane::gdi::Region& Region() const { return region_; }
-    bool pointer_over = false;
-
-  private:
-    tolvane::gdi::Surface surface_;
-    tolvane::forms::QtTextEngine text_;
-    tolvane::gdi::Region region_;
-};
-
 enum class State { Normal, Hover, Focused, Pressed, Disabled };
 
 // Gives a button its look through its own input, as a user would.
-void Enter(StylerButton& button, GalleryContainer& container, State state) {
+void Enter(StylerButton& button, OffscreenContainer& container, State state) {
     switch (state) {
         case State::Hover:
-            container.pointer_over = true;
+            container.PointerOver = true;
             button.OnHoverTimerTick();
             break;
         case State::Focused:
@@ -129,7 +100,7 @@ std::shared_ptr<tolvane::gdi::Surface> TestIcon() {
 
 struct Cell {
     std::string label;
-    std::function<void(StylerButton&, GalleryContainer&)> setup;
+    std::function<void(StylerButton&, OffscreenContainer&)> setup;
 };
 
 struct Row {
@@ -144,7 +115,7 @@ void CloseCaption(StylerButton& button) {
 }
 
 Cell LookCell(std::int32_t theme, State state, const char* label) {
-    return {label, [=](StylerButton& button, GalleryContainer& container) {
+    return {label, [=](StylerButton& button, OffscreenContainer& container) {
                 CloseCaption(button);
                 button.SetTheme(theme);
                 Enter(button, container, state);
@@ -160,7 +131,7 @@ Row ThemeRow(std::int32_t theme, const char* title) {
 }
 
 Cell EffectCell(std::int32_t effect, const char* label) {
-    return {label, [=](StylerButton& button, GalleryContainer&) {
+    return {label, [=](StylerButton& button, OffscreenContainer&) {
                 CloseCaption(button);
                 button.SetTheme(ThemeSilver);
                 button.SetCaptionEffect(effect);
@@ -171,7 +142,7 @@ enum class IconPicture { Project, Drawn };
 
 Cell IconCell(std::int32_t theme, std::int32_t alignment, IconPicture picture, State state,
               const char* label) {
-    return {label, [=](StylerButton& button, GalleryContainer& container) {
+    return {label, [=](StylerButton& button, OffscreenContainer& container) {
                 CloseCaption(button);
                 button.SetTheme(theme);
                 button.SetIcon(picture == IconPicture::Project ? ProjectIcon() : TestIcon());
@@ -198,9 +169,9 @@ std::vector<Row> GalleryRows() {
           IconCell(ThemeBlueGlass, IconRight, IconPicture::Drawn, State::Disabled,
                    "test icon, disabled")}},
         {"Defaults",
-         {{"new instance", [](StylerButton&, GalleryContainer&) {}},
+         {{"new instance", [](StylerButton&, OffscreenContainer&) {}},
           {"new instance, hover",
-           [](StylerButton& button, GalleryContainer& container) {
+           [](StylerButton& button, OffscreenContainer& container) {
                Enter(button, container, State::Hover);
            }}}},
     };
@@ -208,7 +179,10 @@ std::vector<Row> GalleryRows() {
 
 // Paints one button and composites it through its region over the backdrop, scaled up.
 QImage RenderCell(const Cell& cell) {
-    GalleryContainer container;
+    tolvane::forms::QtTextEngine text;
+    OffscreenContainer container(
+        kButtonWidth, kButtonHeight, text,
+        std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"Tahoma", 8.25}));
     StylerButton button(container);
     button.ApplyDefaults();
     cell.setup(button, container);
