@@ -8,6 +8,12 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh normal
 
+# Qt wants a private runtime folder; a root shell on a bare machine often has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/tolvane-runtime-$(id -u)"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
+
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec build/app/tolvane "$@"
 fi
