@@ -14,7 +14,7 @@ packages=(
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
     xvfb xauth xfwm4 xdotool x11-utils imagemagick
     # whole-program measurements (scripts/perf)
-    time gdb python3
+    time gdb python3 linux-perf
 )
 
 missing=()
