@@ -8,11 +8,12 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     # run: Chinese translation of Qt's dialogs and the fonts the window's texts use
-    qt6-translations-l10n fonts-arphic-uming fonts-liberation
+    qt6-translations-l10n fonts-arphic-uming fonts-liberation fonts-dejavu-core
     # test and benchmark
     libgtest-dev libgmock-dev libbenchmark-dev
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
-    xvfb xauth xfwm4 xdotool x11-utils imagemagick
+    # (xfwm4 reads its settings over D-Bus: dbus-x11 starts a session bus for it)
+    xvfb xauth xfwm4 dbus-x11 xdotool x11-utils imagemagick
     # whole-program measurements (scripts/perf)
     time gdb python3 linux-perf
 )
