@@ -18,11 +18,14 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "app/forms/qt_colour.h"
 #include "app/gdi/gradient_fill.h"
 #include "app/gdi/surface.h"
 #include "stylerbutton/primitives.h"
 
 namespace {
+
+using tolvane::forms::ToQColor;
 
 using tolvane::gdi::Colour;
 
@@ -32,10 +35,6 @@ constexpr Colour kTopLeft = 0x00D6D5D5;
 constexpr Colour kTopRight = 0x00EFEFEF;
 constexpr Colour kBottomLeft = 0x00C3C2C1;
 constexpr Colour kBottomRight = 0x00EAEAEA;
-
-QColor ToQColor(Colour c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 QColor Mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),

@@ -27,6 +27,7 @@
 #include <QPen>
 
 #include "app/forms/fonts.h"
+#include "app/forms/qt_colour.h"
 #include "app/forms/qt_text_engine.h"
 #include "app/gdi/transparent_blt.h"
 #include "stylerbutton/container.h"
@@ -37,6 +38,8 @@
 #include "stylerbutton/theme_painter.h"
 
 namespace {
+
+using tolvane::forms::ToQColor;
 
 using tolvane::gdi::Colour;
 using namespace tolvane::styler;
@@ -93,10 +96,6 @@ void BM_Redraw_SilverHover_TolvaneBoxText(benchmark::State& state) {
 }
 
 // ---- The same picture with QPainter ------------------------------------------------------------
-
-QColor ToQColor(Colour c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 QColor Mix(Colour a, Colour b) {
     const QColor x = ToQColor(a);
