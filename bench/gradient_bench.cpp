@@ -21,7 +21,7 @@
 #include "app/forms/qt_colour.h"
 #include "app/gdi/gradient_fill.h"
 #include "app/gdi/surface.h"
-#include "stylerbutton/primitives.h"
+#include "stylerbutton/core/primitives.h"
 
 namespace {
 

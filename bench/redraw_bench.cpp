@@ -30,12 +30,12 @@
 #include "app/forms/qt_colour.h"
 #include "app/forms/qt_text_engine.h"
 #include "app/gdi/transparent_blt.h"
-#include "stylerbutton/container.h"
-#include "stylerbutton/icon_painter.h"
-#include "stylerbutton/offscreen_container.h"
-#include "stylerbutton/styler_button.h"
-#include "stylerbutton/theme_colours.h"
-#include "stylerbutton/theme_painter.h"
+#include "stylerbutton/core/container.h"
+#include "stylerbutton/core/icon_painter.h"
+#include "stylerbutton/core/offscreen_container.h"
+#include "stylerbutton/core/styler_button.h"
+#include "stylerbutton/core/theme_colours.h"
+#include "stylerbutton/core/theme_painter.h"
 
 namespace {
 

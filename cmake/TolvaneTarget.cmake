@@ -2,7 +2,7 @@
 # and the sanitizers when TOLVANE_SANITIZE is on.
 function(tolvane_target_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
     if(TOLVANE_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined
                                                  -fno-sanitize-recover=undefined

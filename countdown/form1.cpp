@@ -11,7 +11,7 @@
 #include "app/runtime/overflow_error.h"
 #include "countdown/form1_design.h"
 #include "resources/resource_paths.h"
-#include "stylerbutton/design_property_store.h"
+#include "stylerbutton/qt/design_property_store.h"
 
 namespace tolvane::countdown {
 

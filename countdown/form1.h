@@ -12,7 +12,7 @@
 #include "app/runtime/clock.h"
 #include "countdown/countdown_model.h"
 #include "countdown/window_drag.h"
-#include "stylerbutton/styler_button_widget.h"
+#include "stylerbutton/qt/styler_button_widget.h"
 
 namespace tolvane::countdown {
 

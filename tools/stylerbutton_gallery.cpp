@@ -21,9 +21,9 @@
 #include "app/forms/fonts.h"
 #include "app/forms/qt_text_engine.h"
 #include "app/gdi/region.h"
-#include "stylerbutton/container.h"
-#include "stylerbutton/offscreen_container.h"
-#include "stylerbutton/styler_button.h"
+#include "stylerbutton/core/container.h"
+#include "stylerbutton/core/offscreen_container.h"
+#include "stylerbutton/core/styler_button.h"
 
 namespace {
 

@@ -1,0 +1,317 @@
+#include "stylerbutton/qt/styler_button_widget.h"
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+#include <QApplication>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include "app/forms/fonts.h"
+#include "stylerbutton/qt/qt_input_codes.h"
+#include "stylerbutton/qt/surface_image.h"
+
+namespace tolvane::styler {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The region as Qt takes it, one rectangle per span. An empty region becomes a mask that lies
+// wholly outside the widget, since an empty QRegion would mean no mask at all.
+QRegion ToQRegion(const gdi::Region& region) {
+    if (region.IsEmpty()) {
+        return QRegion(-1, -1, 1, 1);
+    }
+    QRegion result;
+    for (const gdi::Region::Span& span : region.Spans()) {
+        result += QRect(span.XBegin, span.Y, span.XEnd - span.XBegin, 1);
+    }
+    return result;
+}
+
+gdi::FontRef DefaultContainerFont() {
+    return std::make_shared<gdi::Font>(forms::DefaultSurfaceFont());
+}
+
+}  // namespace
+
+StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget* parent)
+    : QWidget(parent),
+      instance_name_(instance_name),
+      container_font_(DefaultContainerFont()),
+      hover_timer_(this),
+      button_(*this) {
+    setObjectName(FromUtf8(instance_name));
+    setFocusPolicy(Qt::StrongFocus);
+    // Every pixel inside the mask comes from the surface.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Mouse events stop here, so the window below never starts a drag from a press on the button.
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    hover_timer_.SetEnabled(false);
+    hover_timer_.SetInterval(static_cast<int>(kHoverPollInterval.count()));
+    hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
+    SyncSurfaceSize();
+}
+
+StylerButtonWidget::~StylerButtonWidget() {
+    button_.Teardown();
+}
+
+void StylerButtonWidget::Invalidate() {
+    paint_pending_ = true;
+    update();
+}
+
+// ---- Qt properties --------------------------------------------------------------------------
+
+QString StylerButtonWidget::Caption() const {
+    return QString::fromStdString(button_.Caption());
+}
+
+void StylerButtonWidget::SetCaption(const QString& value) {
+    button_.SetCaption(value.toStdString());
+}
+
+QFont StylerButtonWidget::Font() const {
+    const gdi::FontRef& font = button_.Font();
+    if (!font) {
+        return QFont();
+    }
+    QFont result(FromUtf8(font->Name));
+    result.setPointSizeF(font->SizePoints);
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font->Weight, 1, 1000)));
+    result.setItalic(font->Italic);
+    result.setUnderline(font->Underline);
+    result.setStrikeOut(font->Strikethrough);
+    return result;
+}
+
+void StylerButtonWidget::SetFont(const QFont& value) {
+    auto font = std::make_shared<gdi::Font>();
+    font->Name = value.family().toStdString();
+    // A font sized in pixels has no point size: 96 dots per inch make 4 pixels 3 points.
+    if (value.pointSizeF() > 0) {
+        font->SizePoints = value.pointSizeF();
+    } else if (value.pixelSize() > 0) {
+        font->SizePoints = value.pixelSize() * 0.75;
+    }
+    font->Weight = value.weight();
+    font->Charset = button_.Font() ? button_.Font()->Charset : 0;
+    font->Italic = value.italic();
+    font->Underline = value.underline();
+    font->Strikethrough = value.strikeOut();
+    button_.SetFont(std::move(font));
+}
+
+QImage StylerButtonWidget::Icon() const {
+    const PictureRef& icon = button_.Icon();
+    return icon ? SurfaceToImage(*icon) : QImage();
+}
+
+void StylerButtonWidget::SetIcon(const QImage& value) {
+    button_.SetIcon(value.isNull() ? nullptr
+                                   : std::make_shared<const gdi::Surface>(ImageToSurface(value)));
+}
+
+// ---- Container --------------------------------------------------------------------------------
+
+void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
+    emit PropertyChanged(FromUtf8(key));
+}
+
+gdi::Surface& StylerButtonWidget::Surface() {
+    SyncSurfaceSize();
+    return surface_;
+}
+
+void StylerButtonWidget::SetWindowRgn(gdi::Region region) {
+    if (!region_applied_ || region != region_) {
+        region_ = std::move(region);
+        region_applied_ = true;
+        setMask(ToQRegion(region_));
+    }
+    // The window shows the new picture at its next paint, which only copies the surface.
+    update();
+}
+
+// The poll runs twenty times a second for as long as the program runs, and each question to the
+// windowing system is a round trip to the X server. While the pointer is outside the button's
+// top-level window (Qt follows it there through enter and leave events) and the button does not
+// count it as over itself, no answer could change anything: the window under the pointer is not
+// the button's. The poll then keeps the position it read last and asks nothing.
+bool StylerButtonWidget::PointerMayBeOverButton() const {
+    return button_.MouseOver() != BoolFalse || window()->underMouse();
+}
+
+ScreenPoint StylerButtonWidget::GetCursorPos() {
+    if (PointerMayBeOverButton()) {
+        const QPoint at = QCursor::pos();
+        last_cursor_pos_ = ScreenPoint{at.x(), at.y()};
+    }
+    return last_cursor_pos_;
+}
+
+bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
+    const QPoint global(point.X, point.Y);
+    // Outside the button's rectangle no window under the point can be the button's own; only a
+    // point inside it needs the windowing system, which knows the mask and covering windows.
+    if (!PointerMayBeOverButton() || !rect().contains(mapFromGlobal(global))) {
+        return false;
+    }
+    return QApplication::widgetAt(global) == this;
+}
+
+// ---- Painting ---------------------------------------------------------------------------------
+
+void StylerButtonWidget::SyncSurfaceSize() {
+    if (surface_.Width() != width() || surface_.Height() != height()) {
+        surface_.Resize(width(), height());
+        paint_pending_ = true;
+    }
+}
+
+void StylerButtonWidget::RunPendingPaintRow() {
+    SyncSurfaceSize();
+    if (paint_pending_) {
+        paint_pending_ = false;
+        button_.OnPaint();
+    }
+}
+
+void StylerButtonWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    RunPendingPaintRow();
+}
+
+void StylerButtonWidget::paintEvent(QPaintEvent* event) {
+    RunPendingPaintRow();
+    CopySurfaceToImage(surface_, image_);
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+// ---- Input ------------------------------------------------------------------------------------
+
+template <class Input>
+void StylerButtonWidget::Deliver(Input&& input) {
+    try {
+        input();
+    } catch (const std::exception& error) {
+        qWarning("%s: %s", instance_name_.c_str(), error.what());
+    } catch (...) {
+        qWarning("%s: an event handler failed", instance_name_.c_str());
+    }
+}
+
+void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    const std::int16_t button = MouseButtonBits(event->button());
+    if (button == 0) {
+        return;
+    }
+    if (button == 1) {
+        left_pressed_ = true;
+    }
+    const QPointF at = event->position();
+    Deliver([&] {
+        button_.OnMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+                            static_cast<float>(at.y()));
+    });
+}
+
+void StylerButtonWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPointF at = event->position();
+    Deliver([&] {
+        button_.OnMouseMove(MouseButtonBits(event->buttons()), ShiftMask(event->modifiers()),
+                            static_cast<float>(at.x()), static_cast<float>(at.y()));
+    });
+}
+
+void StylerButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const std::int16_t button = MouseButtonBits(event->button());
+    if (button == 0) {
+        return;
+    }
+    const QPointF at = event->position();
+    const bool click = button == 1 && left_pressed_ && rect().contains(at.toPoint());
+    if (button == 1) {
+        left_pressed_ = false;
+    }
+    Deliver([&] {
+        button_.OnMouseUp(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+                          static_cast<float>(at.y()));
+    });
+    if (click) {
+        Deliver([&] { button_.OnClick(); });
+    }
+}
+
+void StylerButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    // The second press of a double click is the double click: no MouseDown, no pressed look, and
+    // its release makes no Click.
+    left_pressed_ = false;
+    Deliver([&] { button_.OnDoubleClick(); });
+}
+
+void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        event->ignore();  // focus navigation
+        return;
+    }
+    event->accept();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (const std::int16_t code = VirtualKeyCode(key, modifiers); code != 0) {
+        Deliver([&] { button_.OnKeyDown(code, ShiftMask(modifiers)); });
+    }
+    for (const std::int16_t character : KeyCharacterCodes(key, modifiers, event->text())) {
+        Deliver([&] { button_.OnKeyPress(character); });
+    }
+}
+
+void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // A held key repeats as release-and-press pairs marked auto-repeat; only the real release
+    // is a key-up.
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    if (const std::int16_t code = VirtualKeyCode(key, event->modifiers()); code != 0) {
+        Deliver([&] { button_.OnKeyUp(code, ShiftMask(event->modifiers())); });
+    }
+}
+
+void StylerButtonWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    Deliver([this] { button_.OnFocusReceived(); });
+}
+
+void StylerButtonWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    Deliver([this] { button_.OnFocusLost(); });
+}
+
+}  // namespace tolvane::styler

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include "app/forms/form_timer.h"
+#include "app/forms/qt_text_engine.h"
+#include "app/gdi/region.h"
+#include "stylerbutton/core/styler_button.h"
+
+namespace tolvane::styler {
+
+// The Qt widget that hosts one StylerButton: the button's window. It turns Qt's input into the
+// button's inputs, shows the button's drawing surface and applies the button's region as its mask.
+// No drawing logic lives here.
+//
+// Painting. The surface is the persistent image of the last Redraw: a paint event only copies it
+// to the screen. The paint row (OnPaint: clear, then Redraw) runs when the surface is created or
+// resized, and after Invalidate(), at the next paint event (a resize runs it at once, so the new
+// shape applies without waiting). A paint request therefore never feeds itself: the update that
+// SetWindowRgn asks for after a Redraw only copies the surface again.
+//
+// Mask. The region of each Redraw becomes the widget's mask when it differs from the last one, so
+// a new size or RoundedValue shows its shape at once and an unchanged region costs nothing. The
+// cut-away corners belong to the window underneath: Qt sends their clicks there and
+// QApplication::widgetAt resolves them there. An empty region hides the whole widget.
+//
+// Input, in the platform's terms:
+//   mouse   Button bits 1 left, 2 right, 4 middle; Shift mask 1 Shift, 2 Ctrl, 4 Alt; X and Y in
+//           the button's pixels. Moves arrive with or without a button held. Click: the left
+//           button pressed and released over the widget's rectangle. A double click of the left
+//           button reaches the button as press, release, Click, DoubleClick, release (the second
+//           press is the double click, as on Windows); other buttons' double clicks are plain
+//           presses. Presses never reach the window below, so they start no window drag.
+//   keys    KeyDown / KeyUp with Windows virtual-key codes, KeyPress with character codes
+//           (qt_input_codes.h). A held key's auto-repeat delivers repeated key-downs (and key
+//           presses where it produces a character); its auto-repeat releases are dropped, so one
+//           key-up follows the real release. Keys without a virtual-key code give no key-down or
+//           key-up. Tab and Backtab are left to focus navigation and never reach the button.
+//   focus   Focus in and out, whatever the reason (window activation included), are the button's
+//           focus received and lost. Focus policy: tab and click (Qt::StrongFocus).
+//   hover   tmrCheck is a FormTimer of 50 ms (so, like every form timer, it never ticks inside
+//           another tick's handler), started and stopped by the button; GetCursorPos is
+//           QCursor::pos() and IsOwnWindowAt is QApplication::widgetAt() == this, which honours
+//           the mask and any window that covers the button. While the pointer is outside the
+//           top-level window and MouseOver is false, neither asks the windowing system: the
+//           answer could only be "not the button", and the idle program stays cheap.
+//
+// An exception from the host's event handler ends that input at that point (as the button does)
+// and stops at this widget: Qt's event delivery cannot carry it. It is reported on standard error
+// with the instance name.
+//
+// The nineteen properties are also Qt properties of the same names: colours as uint (0x00BBGGRR),
+// the two flags as bool, the four offsets as qint16, Font as a QFont (family, point size, weight,
+// italic, underline, strikeOut; a QFont carries no character set, so writing one keeps the
+// current font's) and Icon as a QImage (a null image is no icon).
+class StylerButtonWidget : public QWidget, public Container {
+    Q_OBJECT
+    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE SetIconAlignment)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor)
+    Q_PROPERTY(uint CaptionDisableColor READ CaptionDisableColor WRITE SetCaptionDisableColor)
+    Q_PROPERTY(uint CaptionEffectColor READ CaptionEffectColor WRITE SetCaptionEffectColor)
+    Q_PROPERTY(int CaptionEffect READ CaptionEffect WRITE SetCaptionEffect)
+    Q_PROPERTY(qint16 CaptionOffsetX READ CaptionOffsetX WRITE SetCaptionOffsetX)
+    Q_PROPERTY(qint16 CaptionOffsetY READ CaptionOffsetY WRITE SetCaptionOffsetY)
+    Q_PROPERTY(qint16 ShadowOffsetX READ ShadowOffsetX WRITE SetShadowOffsetX)
+    Q_PROPERTY(qint16 ShadowOffsetY READ ShadowOffsetY WRITE SetShadowOffsetY)
+    Q_PROPERTY(uint IconDisableColor READ IconDisableColor WRITE SetIconDisableColor)
+    Q_PROPERTY(int Theme READ Theme WRITE SetTheme)
+    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE SetFocusDottedRect)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(uint IconTransparentColour READ IconTransparentColour WRITE SetIconTransparentColour)
+    Q_PROPERTY(QImage Icon READ Icon WRITE SetIcon)
+    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE SetRoundedValue)
+
+  public:
+    // instance_name is the ambient InstanceName (e.g. "StylerButton1") and the object name.
+    explicit StylerButtonWidget(const std::string& instance_name, QWidget* parent = nullptr);
+    // Tears the button down (stops its hover poll).
+    ~StylerButtonWidget() override;
+    StylerButtonWidget(const StylerButtonWidget&) = delete;
+    StylerButtonWidget& operator=(const StylerButtonWidget&) = delete;
+
+    // The hosted control: its lifecycle (ApplyDefaults, LoadProperties, ...), inputs and state.
+    StylerButton& Button() { return button_; }
+    const StylerButton& Button() const { return button_; }
+    // The button's ten events; the host sets the handlers it wants.
+    StylerButtonEvents& Events() { return button_.Events(); }
+
+    // Ambient values the button reads: the container's font (Tahoma 8.25 pt until set) and
+    // whether the container runs (true until set). Set them before ApplyDefaults or
+    // LoadProperties.
+    void SetContainerFont(gdi::FontRef font) { container_font_ = std::move(font); }
+    void SetRunMode(bool running) { run_mode_ = running; }
+
+    // Asks for the paint row (clear, Redraw) at the next paint event.
+    void Invalidate();
+    // The region last applied as the mask.
+    const gdi::Region& WindowRegion() const { return region_; }
+
+    // ---- Qt properties ------------------------------------------------------------------------
+    int CaptionAlignment() const { return button_.CaptionAlignment(); }
+    void SetCaptionAlignment(int value) { button_.SetCaptionAlignment(value); }
+    int IconAlignment() const { return button_.IconAlignment(); }
+    void SetIconAlignment(int value) { button_.SetIconAlignment(value); }
+    QString Caption() const;
+    void SetCaption(const QString& value);
+    uint ForeColor() const { return button_.ForeColor(); }
+    void SetForeColor(uint value) { button_.SetForeColor(value); }
+    uint CaptionDisableColor() const { return button_.CaptionDisableColor(); }
+    void SetCaptionDisableColor(uint value) { button_.SetCaptionDisableColor(value); }
+    uint CaptionEffectColor() const { return button_.CaptionEffectColor(); }
+    void SetCaptionEffectColor(uint value) { button_.SetCaptionEffectColor(value); }
+    int CaptionEffect() const { return button_.CaptionEffect(); }
+    void SetCaptionEffect(int value) { button_.SetCaptionEffect(value); }
+    qint16 CaptionOffsetX() const { return button_.CaptionOffsetX(); }
+    void SetCaptionOffsetX(qint16 value) { button_.SetCaptionOffsetX(value); }
+    qint16 CaptionOffsetY() const { return button_.CaptionOffsetY(); }
+    void SetCaptionOffsetY(qint16 value) { button_.SetCaptionOffsetY(value); }
+    qint16 ShadowOffsetX() const { return button_.ShadowOffsetX(); }
+    void SetShadowOffsetX(qint16 value) { button_.SetShadowOffsetX(value); }
+    qint16 ShadowOffsetY() const { return button_.ShadowOffsetY(); }
+    void SetShadowOffsetY(qint16 value) { button_.SetShadowOffsetY(value); }
+    uint IconDisableColor() const { return button_.IconDisableColor(); }
+    void SetIconDisableColor(uint value) { button_.SetIconDisableColor(value); }
+    int Theme() const { return button_.Theme(); }
+    void SetTheme(int value) { button_.SetTheme(value); }
+    bool FocusDottedRect() const { return button_.FocusDottedRect() != 0; }
+    void SetFocusDottedRect(bool value) { button_.SetFocusDottedRect(ToBool16(value)); }
+    bool Enabled() const { return button_.Enabled() != 0; }
+    void SetEnabled(bool value) { button_.SetEnabled(ToBool16(value)); }
+    QFont Font() const;
+    void SetFont(const QFont& value);
+    uint IconTransparentColour() const { return button_.IconTransparentColour(); }
+    void SetIconTransparentColour(uint value) { button_.SetIconTransparentColour(value); }
+    QImage Icon() const;
+    void SetIcon(const QImage& value);
+    int RoundedValue() const { return button_.RoundedValue(); }
+    void SetRoundedValue(int value) { button_.SetRoundedValue(value); }
+
+    // ---- Container ----------------------------------------------------------------------------
+    void NotifyPropertyChanged(std::string_view key) override;
+    std::string InstanceName() const override { return instance_name_; }
+    gdi::FontRef ContainerFont() const override { return container_font_; }
+    bool RunMode() const override { return run_mode_; }
+    // Sized to the widget: a widget resized while hidden has its surface follow at once.
+    gdi::Surface& Surface() override;
+    gdi::TextEngine& Text() override { return text_; }
+    void SetWindowRgn(gdi::Region region) override;
+    void StartHoverTimer() override { hover_timer_.SetEnabled(true); }
+    void StopHoverTimer() override { hover_timer_.SetEnabled(false); }
+    bool IsHoverTimerRunning() const override { return hover_timer_.Enabled(); }
+    ScreenPoint GetCursorPos() override;
+    bool IsOwnWindowAt(ScreenPoint point) override;
+    // Whether the hover poll needs to ask the windowing system at all.
+    bool PointerMayBeOverButton() const;
+
+  signals:
+    // The design-time notice: a property changed; key is its store key.
+    void PropertyChanged(const QString& key);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    // Makes the surface the widget's size; a new size asks for the paint row.
+    void SyncSurfaceSize();
+    // OnPaint, if asked for.
+    void RunPendingPaintRow();
+    // Runs one input of the button, reporting an exception from a host's handler.
+    template <class Input>
+    void Deliver(Input&& input);
+
+    std::string instance_name_;
+    gdi::FontRef container_font_;
+    bool run_mode_ = true;
+    gdi::Surface surface_;
+    forms::QtTextEngine text_;
+    forms::FormTimer hover_timer_;
+    gdi::Region region_;
+    // The pointer's position at the last poll that read it.
+    ScreenPoint last_cursor_pos_;
+    bool region_applied_ = false;
+    bool paint_pending_ = true;
+    // The last picture shown, kept to reuse its buffer.
+    QImage image_;
+    // A left press on the widget that a release over it turns into a click.
+    bool left_pressed_ = false;
+    // Declared last: it refers to this widget as its container from construction on.
+    StylerButton button_;
+};
+
+}  // namespace tolvane::styler
