@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+#include "app/forms/design_placement.h"
 #include "app/forms/design_store.h"
 #include "app/forms/message_box.h"
 #include "app/forms/units.h"
@@ -18,10 +19,6 @@ namespace tolvane::countdown {
 namespace {
 
 constexpr int kLabelCount = 7;
-
-// The window's stored design, embedded with the resources: the close button's saved settings.
-constexpr char kStoredDesign[] = ":/tolvane/form1_design.json";
-constexpr std::string_view kButtonName = "StylerButton1";
 
 int Pixels(int twips) {
     return twips / forms::kTwipsPerPixel;
@@ -96,18 +93,23 @@ void Form1::BuildLabels() {
 }
 
 void Form1::BuildButton() {
+    // The button's place and its saved settings come from the window's stored design.
+    forms::Design design = forms::ReadDesign(QString::fromLatin1(resources::kForm1Design));
+    forms::DesignControl& control = design.Control(kButtonName);
+    const forms::DesignPlacement placement = forms::ReadPlacement(control);
     button_ = new styler::StylerButtonWidget(std::string(kButtonName), window_.get());
-    button_->setGeometry(Pixels(kButtonLeftTwips), Pixels(kButtonTopTwips),
-                         Pixels(kButtonWidthTwips), Pixels(kButtonHeightTwips));
+    button_->setGeometry(placement.PixelRect());
+    button_->setVisible(placement.Visible);
     button_->SetContainerFont(std::make_shared<gdi::Font>(ToFont(kFormFont)));
     button_->SetRunMode(true);
-    forms::Design design = forms::ReadDesign(QString::fromLatin1(kStoredDesign));
-    auto store = styler::DesignPropertyStore::ForControl(design.Control(kButtonName));
+    auto store = styler::DesignPropertyStore::ForControl(control);
     button_->Button().LoadProperties(store);
     button_->Events().Click = [this] { OnStylerButton1Click(); };
-    // Tab index 0, the first and only control in the tab order: it takes the focus when the
-    // window opens.
-    button_->setFocus();
+    // The button is the window's only control in the tab order: at tab index 0 it takes the
+    // focus when the window opens.
+    if (placement.TabIndex == 0) {
+        button_->setFocus();
+    }
 }
 
 void Form1::WireDragging() {

@@ -68,11 +68,8 @@ struct TimerDesign {
 inline constexpr TimerDesign kTimer1Design{"Timer1", 1000, true};
 inline constexpr TimerDesign kTimer2Design{"Timer2", 0, true};
 
-// The close button's place; its own settings live in the window's stored design file.
-inline constexpr int kButtonLeftTwips = 6480;
-inline constexpr int kButtonTopTwips = 3720;
-inline constexpr int kButtonWidthTwips = 1575;
-inline constexpr int kButtonHeightTwips = 495;
-inline constexpr int kButtonTabIndex = 0;
+// The close button. Its place, size, tab index and visibility and its saved settings are in the
+// window's stored design (resources/form1_design.json), under this name.
+inline constexpr std::string_view kButtonName = "StylerButton1";
 
 }  // namespace tolvane::countdown

@@ -3,6 +3,7 @@
 namespace tolvane::resources {
 
 const char kBackgroundPicture[] = ":/tolvane/background.jpg";
+const char kForm1Design[] = ":/tolvane/form1_design.json";
 const char kApplicationIcon[] = ":/tolvane/tolvane.ico";
 
 const std::array<DesktopIcon, 6> kDesktopIcons = {{

@@ -10,6 +10,9 @@ namespace tolvane::resources {
 
 // The window's background picture: a 550 x 290 baseline JPEG.
 extern const char kBackgroundPicture[];
+// The countdown window's stored design: its close button's place and saved settings (JSON,
+// app/forms/design_store.h).
+extern const char kForm1Design[];
 // The application icon in Windows icon format (ten images, 16 to 256 pixels).
 extern const char kApplicationIcon[];
 

@@ -7,43 +7,12 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/forms/mouse_buttons.h"
 #include "app/forms/qt_colour.h"
 #include "app/forms/units.h"
 #include "app/forms/x11_window_hints.h"
 
 namespace tolvane::forms {
-
-namespace {
-
-int ButtonBits(Qt::MouseButtons buttons) {
-    int bits = 0;
-    if (buttons & Qt::LeftButton) {
-        bits |= kLeftButton;
-    }
-    if (buttons & Qt::RightButton) {
-        bits |= kRightButton;
-    }
-    if (buttons & Qt::MiddleButton) {
-        bits |= kMiddleButton;
-    }
-    return bits;
-}
-
-int ShiftBits(Qt::KeyboardModifiers modifiers) {
-    int bits = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        bits |= kShiftMask;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        bits |= kCtrlMask;
-    }
-    if (modifiers & Qt::AltModifier) {
-        bits |= kAltMask;
-    }
-    return bits;
-}
-
-}  // namespace
 
 FormWindow::FormWindow(std::string_view title_utf8, QSize client_pixels)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -165,13 +134,13 @@ void FormWindow::Deliver(const MouseHandler& handler, int button, QMouseEvent* e
     // The handler may change or destroy this window: work on a copy.
     const MouseHandler copy = handler;
     const QPointF at = event->position();
-    copy(button, ShiftBits(event->modifiers()), static_cast<float>(PixelsToTwips(at.x())),
+    copy(button, ShiftMask(event->modifiers()), static_cast<float>(PixelsToTwips(at.x())),
          static_cast<float>(PixelsToTwips(at.y())));
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     centred_without_frame_ = false;  // the user may be about to drag it
-    const int button = ButtonBits(event->button());
+    const int button = MouseButtonBits(event->button());
     if (button == 0) {
         event->ignore();
         return;
@@ -180,11 +149,11 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    Deliver(on_mouse_move_, ButtonBits(event->buttons()), event);
+    Deliver(on_mouse_move_, MouseButtonBits(event->buttons()), event);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const int button = ButtonBits(event->button());
+    const int button = MouseButtonBits(event->button());
     if (button == 0) {
         event->ignore();
         return;

@@ -10,18 +10,9 @@
 
 namespace tolvane::forms {
 
-// Mouse buttons as the window reports them: one bit per button.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
-
-// Shift, Ctrl and Alt as the window reports them: one bit per key.
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
-
-// A mouse event on the bare client area. For a press or release `button` is the one button that
-// changed; for a move it is every button held. X and Y are twips from the client area's top-left.
+// A mouse event on the bare client area. `button` and `shift` are the bits of mouse_buttons.h: for
+// a press or release the one button that changed, for a move every button held. X and Y are twips
+// from the client area's top-left.
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
 // A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or

@@ -34,121 +34,128 @@ bool ThemeDisableColours(std::int32_t theme, DisableColours& colours) {
 
 StylerButton::StylerButton(Container& container) : container_(container) {}
 
-void StylerButton::Changed(std::string_view key) {
+template <class Field, class Value>
+void StylerButton::Assign(Field& field, Value&& value, std::string_view key,
+                          SideEffect side_effect) {
+    field = std::forward<Value>(value);
+    if (side_effect != nullptr) {
+        (this->*side_effect)();
+    }
     container_.NotifyPropertyChanged(key);
     Redraw();
 }
 
+// ---- Setters, in declaration order ------------------------------------------------------------
+
 void StylerButton::SetCaptionAlignment(std::int32_t NewValue) {
-    caption_alignment_ = NewValue;
+    Assign(caption_alignment_, NewValue, keys::CaptionAlignment,
+           &StylerButton::ResetCaptionOffsets);
+}
+
+void StylerButton::SetIconAlignment(std::int32_t NewValue) {
+    Assign(icon_alignment_, NewValue, keys::IconAlignment);
+}
+
+void StylerButton::SetCaption(std::string NewValue) {
+    Assign(caption_, std::move(NewValue), keys::Caption);
+}
+
+void StylerButton::SetForeColor(gdi::Colour NewValue) {
+    Assign(fore_color_, NewValue, keys::ForeColor);
+}
+
+void StylerButton::SetCaptionDisableColor(gdi::Colour NewValue) {
+    Assign(caption_disable_color_, NewValue, keys::CaptionDisableColor);
+}
+
+void StylerButton::SetCaptionEffectColor(gdi::Colour NewValue) {
+    Assign(caption_effect_color_, NewValue, keys::CaptionEffectColor);
+}
+
+void StylerButton::SetCaptionEffect(std::int32_t NewValue) {
+    Assign(caption_effect_, NewValue, keys::CaptionEffect);
+}
+
+void StylerButton::SetCaptionOffsetX(std::int16_t NewValue) {
+    Assign(caption_offset_x_, NewValue, keys::CaptionOffsetX);
+}
+
+void StylerButton::SetCaptionOffsetY(std::int16_t NewValue) {
+    Assign(caption_offset_y_, NewValue, keys::CaptionOffsetY);
+}
+
+void StylerButton::SetShadowOffsetX(std::int16_t NewValue) {
+    Assign(shadow_offset_x_, NewValue, keys::ShadowOffsetX);
+}
+
+void StylerButton::SetShadowOffsetY(std::int16_t NewValue) {
+    Assign(shadow_offset_y_, NewValue, keys::ShadowOffsetY);
+}
+
+void StylerButton::SetIconDisableColor(gdi::Colour NewValue) {
+    Assign(icon_disable_color_, NewValue, keys::IconDisableColor);
+}
+
+void StylerButton::SetTheme(std::int32_t NewValue) {
+    Assign(theme_, NewValue, keys::Theme, &StylerButton::TakeThemeDisableColours);
+}
+
+void StylerButton::SetFocusDottedRect(std::int16_t NewValue) {
+    Assign(focus_dotted_rect_, ToBool16(NewValue), keys::FocusDottedRect);
+}
+
+void StylerButton::SetEnabled(std::int16_t NewValue) {
+    // Only the flag: the state flags and the host's window are left as they are.
+    Assign(enabled_, ToBool16(NewValue), keys::Enabled);
+}
+
+void StylerButton::SetFont(gdi::FontRef NewValue) {
+    Assign(font_, std::move(NewValue), keys::Font, &StylerButton::UseFontOnSurface);
+}
+
+void StylerButton::SetIconTransparentColour(gdi::Colour NewValue) {
+    Assign(icon_transparent_colour_, NewValue, keys::IconTransparentColour);
+}
+
+void StylerButton::SetIcon(PictureRef NewValue) {
+    Assign(icon_, std::move(NewValue), keys::Icon, &StylerButton::PutIconIntoHolder);
+}
+
+void StylerButton::SetRoundedValue(std::int32_t NewValue) {
+    Assign(rounded_value_, NewValue, keys::RoundedValue);
+}
+
+// ---- Side effects -----------------------------------------------------------------------------
+// While LoadProperties runs, the two that reset other properties leave them alone, so that every
+// property keeps the value read for it.
+
+void StylerButton::ResetCaptionOffsets() {
     if (!loading_) {
         caption_offset_x_ = 0;
         caption_offset_y_ = 0;
     }
-    Changed(keys::CaptionAlignment);
 }
 
-void StylerButton::SetIconAlignment(std::int32_t NewValue) {
-    icon_alignment_ = NewValue;
-    Changed(keys::IconAlignment);
-}
-
-void StylerButton::SetCaption(std::string NewValue) {
-    caption_ = std::move(NewValue);
-    Changed(keys::Caption);
-}
-
-void StylerButton::SetForeColor(gdi::Colour NewValue) {
-    fore_color_ = NewValue;
-    Changed(keys::ForeColor);
-}
-
-void StylerButton::SetCaptionDisableColor(gdi::Colour NewValue) {
-    caption_disable_color_ = NewValue;
-    Changed(keys::CaptionDisableColor);
-}
-
-void StylerButton::SetCaptionEffectColor(gdi::Colour NewValue) {
-    caption_effect_color_ = NewValue;
-    Changed(keys::CaptionEffectColor);
-}
-
-void StylerButton::SetCaptionEffect(std::int32_t NewValue) {
-    caption_effect_ = NewValue;
-    Changed(keys::CaptionEffect);
-}
-
-void StylerButton::SetCaptionOffsetX(std::int16_t NewValue) {
-    caption_offset_x_ = NewValue;
-    Changed(keys::CaptionOffsetX);
-}
-
-void StylerButton::SetCaptionOffsetY(std::int16_t NewValue) {
-    caption_offset_y_ = NewValue;
-    Changed(keys::CaptionOffsetY);
-}
-
-void StylerButton::SetShadowOffsetX(std::int16_t NewValue) {
-    shadow_offset_x_ = NewValue;
-    Changed(keys::ShadowOffsetX);
-}
-
-void StylerButton::SetShadowOffsetY(std::int16_t NewValue) {
-    shadow_offset_y_ = NewValue;
-    Changed(keys::ShadowOffsetY);
-}
-
-void StylerButton::SetIconDisableColor(gdi::Colour NewValue) {
-    icon_disable_color_ = NewValue;
-    Changed(keys::IconDisableColor);
-}
-
-void StylerButton::SetTheme(std::int32_t NewValue) {
-    // Enabled is read before the theme is stored: a disabled button takes the theme's own
-    // disable colours, an enabled one keeps the colours it has.
+// A disabled button takes the new theme's own disable colours; an enabled one keeps the colours
+// it has. Enabled is the button's flag, which storing the theme does not touch.
+void StylerButton::TakeThemeDisableColours() {
     DisableColours colours{};
-    if (!IsEnabled() && !loading_ && ThemeDisableColours(NewValue, colours)) {
+    if (!IsEnabled() && !loading_ && ThemeDisableColours(theme_, colours)) {
         caption_disable_color_ = colours.Caption;
         icon_disable_color_ = colours.Icon;
     }
-    theme_ = NewValue;
-    Changed(keys::Theme);
 }
 
-void StylerButton::SetFocusDottedRect(std::int16_t NewValue) {
-    focus_dotted_rect_ = ToBool16(NewValue);
-    Changed(keys::FocusDottedRect);
-}
-
-void StylerButton::SetEnabled(std::int16_t NewValue) {
-    enabled_ = ToBool16(NewValue);
-    Changed(keys::Enabled);
-}
-
-void StylerButton::SetFont(gdi::FontRef NewValue) {
-    font_ = std::move(NewValue);
-    // The surface always keeps a usable font: no font leaves it with the one it has.
+// The surface always keeps a usable font: no font leaves it with the one it has.
+void StylerButton::UseFontOnSurface() {
     if (font_) {
         container_.Surface().SetFont(font_);
     }
-    Changed(keys::Font);
 }
 
-void StylerButton::SetIconTransparentColour(gdi::Colour NewValue) {
-    icon_transparent_colour_ = NewValue;
-    Changed(keys::IconTransparentColour);
-}
-
-void StylerButton::SetIcon(PictureRef NewValue) {
-    icon_ = std::move(NewValue);
+void StylerButton::PutIconIntoHolder() {
     img_icon_.SetPicture(icon_);
     img_icon_.SetAutoSize(true);
-    Changed(keys::Icon);
-}
-
-void StylerButton::SetRoundedValue(std::int32_t NewValue) {
-    rounded_value_ = NewValue;
-    Changed(keys::RoundedValue);
 }
 
 }  // namespace tolvane::styler

@@ -183,8 +183,18 @@ class StylerButton {
     void PaintCaption(std::string Text, std::int32_t Alignment);
     // The icon, or its disabled silhouette, at its edge (icon_painter.cpp).
     void PaintIcon();
-    // The last two steps of every setter.
-    void Changed(std::string_view key);
+    // The one path of every setter: stores the value, applies the setter's side effect if it has
+    // one, notifies the container with the property's store key, repaints. Nothing compares the
+    // old and the new value.
+    using SideEffect = void (StylerButton::*)();
+    template <class Field, class Value>
+    void Assign(Field& field, Value&& value, std::string_view key,
+                SideEffect side_effect = nullptr);
+    // The setters' side effects, each run after its value is stored.
+    void ResetCaptionOffsets();
+    void TakeThemeDisableColours();
+    void UseFontOnSurface();
+    void PutIconIntoHolder();
     bool IsEnabled() const { return enabled_ != 0; }
     // Runs one hover-poll check and raises MouseEnters / MouseLeaves on a change.
     void PollHover();

@@ -71,34 +71,6 @@ std::int16_t Lookup(const KeyCode* begin, const KeyCode* end, int qt_key) {
 
 }  // namespace
 
-std::int16_t MouseButtonBits(Qt::MouseButtons buttons) {
-    std::int16_t bits = 0;
-    if (buttons.testFlag(Qt::LeftButton)) {
-        bits |= 1;
-    }
-    if (buttons.testFlag(Qt::RightButton)) {
-        bits |= 2;
-    }
-    if (buttons.testFlag(Qt::MiddleButton)) {
-        bits |= 4;
-    }
-    return bits;
-}
-
-std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
-    std::int16_t mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier)) {
-        mask |= 1;
-    }
-    if (modifiers.testFlag(Qt::ControlModifier)) {
-        mask |= 2;
-    }
-    if (modifiers.testFlag(Qt::AltModifier)) {
-        mask |= 4;
-    }
-    return mask;
-}
-
 std::int16_t VirtualKeyCode(int qt_key, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) {

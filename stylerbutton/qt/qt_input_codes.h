@@ -7,14 +7,8 @@
 
 namespace tolvane::styler {
 
-// Qt's input in the terms the button takes it: the platform's mouse-button bits, modifier mask,
-// virtual-key codes and character codes.
-
-// Mouse buttons, one bit each: 1 left, 2 right, 4 middle. Other buttons have no bit.
-std::int16_t MouseButtonBits(Qt::MouseButtons buttons);
-
-// Shift, Ctrl and Alt, one bit each: 1 Shift, 2 Ctrl, 4 Alt.
-std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
+// Qt's keys in the terms the button takes them: virtual-key codes and character codes. (Mouse
+// buttons and the Shift mask are the forms layer's, app/forms/mouse_buttons.h.)
 
 // The Windows virtual-key code of a Qt key: letters 'A'..'Z' (65..90) whatever the case, digits
 // 48..57 (96..105 on the keypad), Space 32, Enter 13, Escape 27, Tab 9, Backspace 8, arrows

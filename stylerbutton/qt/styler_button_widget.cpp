@@ -14,6 +14,7 @@
 #include <QRegion>
 
 #include "app/forms/fonts.h"
+#include "app/forms/mouse_buttons.h"
 #include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/surface_image.h"
 
@@ -216,17 +217,17 @@ void StylerButtonWidget::Deliver(Input&& input) {
 
 void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = MouseButtonBits(event->button());
+    const std::int16_t button = forms::MouseButtonBits(event->button());
     if (button == 0) {
         return;
     }
-    if (button == 1) {
+    if (button == forms::kLeftButton) {
         left_pressed_ = true;
     }
     const QPointF at = event->position();
     Deliver([&] {
-        button_.OnMouseDown(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
-                            static_cast<float>(at.y()));
+        button_.OnMouseDown(button, forms::ShiftMask(event->modifiers()),
+                            static_cast<float>(at.x()), static_cast<float>(at.y()));
     });
 }
 
@@ -234,24 +235,26 @@ void StylerButtonWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPointF at = event->position();
     Deliver([&] {
-        button_.OnMouseMove(MouseButtonBits(event->buttons()), ShiftMask(event->modifiers()),
-                            static_cast<float>(at.x()), static_cast<float>(at.y()));
+        button_.OnMouseMove(forms::MouseButtonBits(event->buttons()),
+                            forms::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+                            static_cast<float>(at.y()));
     });
 }
 
 void StylerButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = MouseButtonBits(event->button());
+    const std::int16_t button = forms::MouseButtonBits(event->button());
     if (button == 0) {
         return;
     }
     const QPointF at = event->position();
-    const bool click = button == 1 && left_pressed_ && rect().contains(at.toPoint());
-    if (button == 1) {
+    const bool click =
+        button == forms::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
+    if (button == forms::kLeftButton) {
         left_pressed_ = false;
     }
     Deliver([&] {
-        button_.OnMouseUp(button, ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+        button_.OnMouseUp(button, forms::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
                           static_cast<float>(at.y()));
     });
     if (click) {
@@ -280,7 +283,7 @@ void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (const std::int16_t code = VirtualKeyCode(key, modifiers); code != 0) {
-        Deliver([&] { button_.OnKeyDown(code, ShiftMask(modifiers)); });
+        Deliver([&] { button_.OnKeyDown(code, forms::ShiftMask(modifiers)); });
     }
     for (const std::int16_t character : KeyCharacterCodes(key, modifiers, event->text())) {
         Deliver([&] { button_.OnKeyPress(character); });
@@ -300,7 +303,7 @@ void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     if (const std::int16_t code = VirtualKeyCode(key, event->modifiers()); code != 0) {
-        Deliver([&] { button_.OnKeyUp(code, ShiftMask(event->modifiers())); });
+        Deliver([&] { button_.OnKeyUp(code, forms::ShiftMask(event->modifiers())); });
     }
 }
 

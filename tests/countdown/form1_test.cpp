@@ -9,10 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/forms/design_placement.h"
 #include "app/forms/design_store.h"
 #include "app/program.h"
 #include "app/runtime/date_serial.h"
 #include "countdown/form1_design.h"
+#include "resources/resource_paths.h"
 
 namespace tolvane::countdown {
 namespace {
@@ -186,29 +188,20 @@ TEST_F(Form1Test, EnterOnTheButtonEndsTheProgramAndSpaceDoesNot) {
     EXPECT_TRUE(form_.Ended());
 }
 
+// The button's place comes from the window's stored design, the one file that holds it.
 TEST_F(Form1Test, StoredPlacementMatchesTheWindowDesign) {
-    const forms::Design design = forms::ReadDesign(":/tolvane/form1_design.json");
+    const forms::Design design = forms::ReadDesign(resources::kForm1Design);
     ASSERT_EQ(design.Controls().size(), 1u);
-    const forms::DesignControl& control = design.Control("StylerButton1");
-    const struct {
-        const char* key;
-        forms::DesignValue value;
-    } entries[] = {
-        {"left", std::int32_t{kButtonLeftTwips}},
-        {"top", std::int32_t{kButtonTopTwips}},
-        {"width", std::int32_t{kButtonWidthTwips}},
-        {"height", std::int32_t{kButtonHeightTwips}},
-        {"extentx", std::int32_t{2778}},
-        {"extenty", std::int32_t{873}},
-        {"tabindex", std::int32_t{kButtonTabIndex}},
-        {"visible", true},
-    };
-    EXPECT_EQ(control.Placement.Entries().size(), std::size(entries));
-    for (const auto& entry : entries) {
-        const forms::DesignValue* value = control.Placement.Find(entry.key);
-        ASSERT_NE(value, nullptr) << entry.key;
-        EXPECT_EQ(*value, entry.value) << entry.key;
-    }
+    const forms::DesignControl& control = design.Control(kButtonName);
+    const forms::DesignPlacement placement = forms::ReadPlacement(control);
+    EXPECT_EQ(form_.StylerButton1().geometry(), placement.PixelRect());
+    EXPECT_EQ(placement.TabIndex, 0);
+    EXPECT_TRUE(placement.Visible);
+    // The control's own extent, in hundredths of a millimetre, is kept beside it.
+    EXPECT_EQ(control.Placement.Entries().size(), 8u);
+    ASSERT_NE(control.Placement.Find("extentx"), nullptr);
+    EXPECT_EQ(*control.Placement.Find("extentx"), forms::DesignValue(std::int32_t{2778}));
+    EXPECT_EQ(*control.Placement.Find("extenty"), forms::DesignValue(std::int32_t{873}));
 }
 
 TEST_F(Form1Test, ScreenshotShowsTheFocusedButton) {

@@ -61,6 +61,53 @@ TEST(ButtonPropertiesTest, EverySetterNotifiesItsKeyAndRepaintsEvenWhenUnchanged
     }
 }
 
+// A setter stores, applies its side effect, notifies, then repaints: a host told of the change
+// reads the new value and its side effect, and the picture follows after.
+TEST(ButtonPropertiesTest, NotificationSeesTheValueAndSideEffectBeforeTheRepaint) {
+    const auto font = std::make_shared<gdi::Font>(gdi::Font{"Tahoma", 8.25});
+    const PictureRef icon = std::make_shared<gdi::Surface>(4, 3, 0x00FF00);
+    const struct {
+        std::string_view key;
+        std::function<void(StylerButton&)> set;
+        std::function<bool(StylerButton&, FakeContainer&)> stored;
+    } cases[] = {
+        {"Caption", [](StylerButton& b) { b.SetCaption("关闭"); },
+         [](StylerButton& b, FakeContainer&) { return b.Caption() == "关闭"; }},
+        {"CaptionAlignment", [](StylerButton& b) { b.SetCaptionAlignment(3); },
+         [](StylerButton& b, FakeContainer&) {
+             return b.CaptionAlignment() == 3 && b.CaptionOffsetX() == 0;
+         }},
+        {"Theme", [](StylerButton& b) { b.SetTheme(ThemeBlueGlass); },
+         [](StylerButton& b, FakeContainer&) {
+             return b.Theme() == ThemeBlueGlass && b.CaptionDisableColor() == 0xC8B69A;
+         }},
+        {"Font", [&](StylerButton& b) { b.SetFont(font); },
+         [&](StylerButton& b, FakeContainer& c) {
+             return b.Font() == font && c.Surface().Font() == font;
+         }},
+        {"Icon", [&](StylerButton& b) { b.SetIcon(icon); },
+         [&](StylerButton& b, FakeContainer&) { return b.imgIcon().Picture() == icon; }},
+        {"FocusDottedRect", [](StylerButton& b) { b.SetFocusDottedRect(1); },
+         [](StylerButton& b, FakeContainer&) { return b.FocusDottedRect() == BoolTrue; }},
+    };
+    for (const auto& c : cases) {
+        FakeContainer container;
+        StylerButton button(container);
+        button.SetCaptionOffsetX(7);  // for CaptionAlignment's reset; Enabled stays false
+        const std::uint64_t redraws = button.RedrawCount();
+        bool checked = false;
+        container.on_notify = [&](std::string_view key) {
+            checked = true;
+            EXPECT_EQ(key, c.key);
+            EXPECT_TRUE(c.stored(button, container)) << c.key;
+            EXPECT_EQ(button.RedrawCount(), redraws) << c.key << ": repainted before notifying";
+        };
+        c.set(button);
+        EXPECT_TRUE(checked) << c.key;
+        EXPECT_EQ(button.RedrawCount(), redraws + 1) << c.key;
+    }
+}
+
 TEST(ButtonPropertiesTest, CaptionAlignmentResetsBothOffsetsWithoutNotifyingThem) {
     for (const std::int32_t alignment : {5, 3, 0, 10}) {
         FakeContainer container;

@@ -27,7 +27,12 @@ class FakeContainer : public Container {
     FakeContainer() : surface_(105, 33) {}
     FakeContainer(int width, int height) : surface_(width, height) {}
 
-    void NotifyPropertyChanged(std::string_view key) override { notified.emplace_back(key); }
+    void NotifyPropertyChanged(std::string_view key) override {
+        notified.emplace_back(key);
+        if (on_notify) {
+            on_notify(key);
+        }
+    }
     std::string InstanceName() const override { return instance_name; }
     gdi::FontRef ContainerFont() const override { return container_font; }
     bool RunMode() const override { return run_mode; }
@@ -48,6 +53,8 @@ class FakeContainer : public Container {
     }
 
     std::vector<std::string> notified;
+    // Called with each notification after it is recorded.
+    std::function<void(std::string_view)> on_notify;
     std::vector<gdi::Region> regions;
     std::string instance_name = "StylerButton1";
     gdi::FontRef container_font = std::make_shared<gdi::Font>(gdi::Font{"宋体", 9.0, 400, 134});

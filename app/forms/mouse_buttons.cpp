@@ -1,0 +1,32 @@
+#include "app/forms/mouse_buttons.h"
+
+namespace tolvane::forms {
+
+namespace {
+
+template <class Flags, class Flag>
+void AddBit(std::int16_t& bits, Flags flags, Flag flag, std::int16_t bit) {
+    if (flags.testFlag(flag)) {
+        bits = static_cast<std::int16_t>(bits | bit);
+    }
+}
+
+}  // namespace
+
+std::int16_t MouseButtonBits(Qt::MouseButtons buttons) {
+    std::int16_t bits = 0;
+    AddBit(bits, buttons, Qt::LeftButton, kLeftButton);
+    AddBit(bits, buttons, Qt::RightButton, kRightButton);
+    AddBit(bits, buttons, Qt::MiddleButton, kMiddleButton);
+    return bits;
+}
+
+std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
+    std::int16_t bits = 0;
+    AddBit(bits, modifiers, Qt::ShiftModifier, kShiftMask);
+    AddBit(bits, modifiers, Qt::ControlModifier, kCtrlMask);
+    AddBit(bits, modifiers, Qt::AltModifier, kAltMask);
+    return bits;
+}
+
+}  // namespace tolvane::forms
