@@ -104,7 +104,8 @@ void Form1::BuildButton() {
     button_->SetRunMode(true);
     auto store = styler::DesignPropertyStore::ForControl(control);
     button_->Button().LoadProperties(store);
-    button_->Events().Click = [this] { OnStylerButton1Click(); };
+    QObject::connect(button_, &styler::StylerButtonWidget::Click, button_,
+                     [this] { OnStylerButton1Click(); });
     // The button is the window's only control in the tab order: at tab index 0 it takes the
     // focus when the window opens.
     if (placement.TabIndex == 0) {

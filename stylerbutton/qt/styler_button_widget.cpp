@@ -1,6 +1,5 @@
 #include "stylerbutton/qt/styler_button_widget.h"
 
-#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -62,6 +61,7 @@ StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget
     hover_timer_.SetEnabled(false);
     hover_timer_.SetInterval(static_cast<int>(kHoverPollInterval.count()));
     hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
+    RelayEvents();
     SyncSurfaceSize();
 }
 
@@ -74,62 +74,7 @@ void StylerButtonWidget::Invalidate() {
     update();
 }
 
-// ---- Qt properties --------------------------------------------------------------------------
-
-QString StylerButtonWidget::Caption() const {
-    return QString::fromStdString(button_.Caption());
-}
-
-void StylerButtonWidget::SetCaption(const QString& value) {
-    button_.SetCaption(value.toStdString());
-}
-
-QFont StylerButtonWidget::Font() const {
-    const gdi::FontRef& font = button_.Font();
-    if (!font) {
-        return QFont();
-    }
-    QFont result(FromUtf8(font->Name));
-    result.setPointSizeF(font->SizePoints);
-    result.setWeight(static_cast<QFont::Weight>(std::clamp(font->Weight, 1, 1000)));
-    result.setItalic(font->Italic);
-    result.setUnderline(font->Underline);
-    result.setStrikeOut(font->Strikethrough);
-    return result;
-}
-
-void StylerButtonWidget::SetFont(const QFont& value) {
-    auto font = std::make_shared<gdi::Font>();
-    font->Name = value.family().toStdString();
-    // A font sized in pixels has no point size: 96 dots per inch make 4 pixels 3 points.
-    if (value.pointSizeF() > 0) {
-        font->SizePoints = value.pointSizeF();
-    } else if (value.pixelSize() > 0) {
-        font->SizePoints = value.pixelSize() * 0.75;
-    }
-    font->Weight = value.weight();
-    font->Charset = button_.Font() ? button_.Font()->Charset : 0;
-    font->Italic = value.italic();
-    font->Underline = value.underline();
-    font->Strikethrough = value.strikeOut();
-    button_.SetFont(std::move(font));
-}
-
-QImage StylerButtonWidget::Icon() const {
-    const PictureRef& icon = button_.Icon();
-    return icon ? SurfaceToImage(*icon) : QImage();
-}
-
-void StylerButtonWidget::SetIcon(const QImage& value) {
-    button_.SetIcon(value.isNull() ? nullptr
-                                   : std::make_shared<const gdi::Surface>(ImageToSurface(value)));
-}
-
 // ---- Container --------------------------------------------------------------------------------
-
-void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
-    emit PropertyChanged(FromUtf8(key));
-}
 
 gdi::Surface& StylerButtonWidget::Surface() {
     SyncSurfaceSize();

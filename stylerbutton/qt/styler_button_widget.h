@@ -51,35 +51,59 @@ namespace tolvane::styler {
 //           top-level window and MouseOver is false, neither asks the windowing system: the
 //           answer could only be "not the button", and the idle program stays cheap.
 //
-// An exception from the host's event handler ends that input at that point (as the button does)
-// and stops at this widget: Qt's event delivery cannot carry it. It is reported on standard error
-// with the instance name.
+// Events. The button's ten events are Qt signals of the same names (Click, DoubleClick, KeyDown,
+// KeyPress, KeyUp, MouseDown, MouseMove, MouseUp, MouseEnters, MouseLeaves), raised when the
+// button raises the event, with its arguments; Events() offers the same ten as callbacks. For
+// each event the callback runs first, then the connected slots, all before the button looks at
+// the arguments again: a slot that changes a by-reference argument (qint16& KeyAscii set to 0 in
+// KeyPress keeps Enter from clicking) changes what the button does. That needs a direct
+// connection, the default between objects of one thread; a queued slot gets copies.
 //
-// The nineteen properties are also Qt properties of the same names: colours as uint (0x00BBGGRR),
-// the two flags as bool, the four offsets as qint16, Font as a QFont (family, point size, weight,
-// italic, underline, strikeOut; a QFont carries no character set, so writing one keeps the
-// current font's) and Icon as a QImage (a null image is no icon).
+// An exception from an event callback ends that input at that point (as the button does) and
+// stops at this widget: Qt's event delivery cannot carry it. It is reported on standard error
+// with the instance name. Slots must not throw, as everywhere in Qt.
+//
+// Properties. The nineteen properties are Qt properties, each with a NOTIFY signal named
+// <property>Changed that is emitted from the button's own change notification: on every
+// assignment, also of an unchanged value, after the value and its side effects are stored and
+// before the repaint (PropertyChanged gives the store key of the same notice). Colours are uint
+// (0x00BBGGRR), the two flags bool, the four offsets qint16, and Icon a QImage (a null image is
+// no icon). Seventeen keep the control's names. Two would collide with QWidget's own `enabled`
+// and `font`, which differ only in letter case and mean something else, so Designer, style sheets
+// (qproperty-...) and setProperty would meet two properties of one name; they take other names:
+//
+//   control (store key)   Qt property      QWidget's own, left as Qt defines it
+//   Enabled               ButtonEnabled    enabled: the window's enabled state
+//   Font                  CaptionFont      font: unused by the button
+//
+// ButtonEnabled is the button's Enabled flag: false, the widget stays enabled, keeps its place in
+// the tab order and takes the focus and input, which the button then ignores (its own rule).
+// QWidget's enabled is Qt's: a disabled widget gets no input at all, and the button's flag and
+// look do not change. CaptionFont is a QFont (family, point size, weight, italic, underline,
+// strikeOut); a QFont carries no character set, so writing one keeps the current font's.
 class StylerButtonWidget : public QWidget, public Container {
     Q_OBJECT
-    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
-    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE SetIconAlignment)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor)
-    Q_PROPERTY(uint CaptionDisableColor READ CaptionDisableColor WRITE SetCaptionDisableColor)
-    Q_PROPERTY(uint CaptionEffectColor READ CaptionEffectColor WRITE SetCaptionEffectColor)
-    Q_PROPERTY(int CaptionEffect READ CaptionEffect WRITE SetCaptionEffect)
-    Q_PROPERTY(qint16 CaptionOffsetX READ CaptionOffsetX WRITE SetCaptionOffsetX)
-    Q_PROPERTY(qint16 CaptionOffsetY READ CaptionOffsetY WRITE SetCaptionOffsetY)
-    Q_PROPERTY(qint16 ShadowOffsetX READ ShadowOffsetX WRITE SetShadowOffsetX)
-    Q_PROPERTY(qint16 ShadowOffsetY READ ShadowOffsetY WRITE SetShadowOffsetY)
-    Q_PROPERTY(uint IconDisableColor READ IconDisableColor WRITE SetIconDisableColor)
-    Q_PROPERTY(int Theme READ Theme WRITE SetTheme)
-    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE SetFocusDottedRect)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
-    Q_PROPERTY(uint IconTransparentColour READ IconTransparentColour WRITE SetIconTransparentColour)
-    Q_PROPERTY(QImage Icon READ Icon WRITE SetIcon)
-    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE SetRoundedValue)
+    // clang-format off
+    Q_PROPERTY(int CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment NOTIFY CaptionAlignmentChanged)
+    Q_PROPERTY(int IconAlignment READ IconAlignment WRITE SetIconAlignment NOTIFY IconAlignmentChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(uint CaptionDisableColor READ CaptionDisableColor WRITE SetCaptionDisableColor NOTIFY CaptionDisableColorChanged)
+    Q_PROPERTY(uint CaptionEffectColor READ CaptionEffectColor WRITE SetCaptionEffectColor NOTIFY CaptionEffectColorChanged)
+    Q_PROPERTY(int CaptionEffect READ CaptionEffect WRITE SetCaptionEffect NOTIFY CaptionEffectChanged)
+    Q_PROPERTY(qint16 CaptionOffsetX READ CaptionOffsetX WRITE SetCaptionOffsetX NOTIFY CaptionOffsetXChanged)
+    Q_PROPERTY(qint16 CaptionOffsetY READ CaptionOffsetY WRITE SetCaptionOffsetY NOTIFY CaptionOffsetYChanged)
+    Q_PROPERTY(qint16 ShadowOffsetX READ ShadowOffsetX WRITE SetShadowOffsetX NOTIFY ShadowOffsetXChanged)
+    Q_PROPERTY(qint16 ShadowOffsetY READ ShadowOffsetY WRITE SetShadowOffsetY NOTIFY ShadowOffsetYChanged)
+    Q_PROPERTY(uint IconDisableColor READ IconDisableColor WRITE SetIconDisableColor NOTIFY IconDisableColorChanged)
+    Q_PROPERTY(int Theme READ Theme WRITE SetTheme NOTIFY ThemeChanged)
+    Q_PROPERTY(bool FocusDottedRect READ FocusDottedRect WRITE SetFocusDottedRect NOTIFY FocusDottedRectChanged)
+    Q_PROPERTY(bool ButtonEnabled READ ButtonEnabled WRITE SetButtonEnabled NOTIFY ButtonEnabledChanged)
+    Q_PROPERTY(QFont CaptionFont READ CaptionFont WRITE SetCaptionFont NOTIFY CaptionFontChanged)
+    Q_PROPERTY(uint IconTransparentColour READ IconTransparentColour WRITE SetIconTransparentColour NOTIFY IconTransparentColourChanged)
+    Q_PROPERTY(QImage Icon READ Icon WRITE SetIcon NOTIFY IconChanged)
+    Q_PROPERTY(int RoundedValue READ RoundedValue WRITE SetRoundedValue NOTIFY RoundedValueChanged)
+    // clang-format on
 
   public:
     // instance_name is the ambient InstanceName (e.g. "StylerButton1") and the object name.
@@ -92,8 +116,9 @@ class StylerButtonWidget : public QWidget, public Container {
     // The hosted control: its lifecycle (ApplyDefaults, LoadProperties, ...), inputs and state.
     StylerButton& Button() { return button_; }
     const StylerButton& Button() const { return button_; }
-    // The button's ten events; the host sets the handlers it wants.
-    StylerButtonEvents& Events() { return button_.Events(); }
+    // The button's ten events as callbacks; the host sets the ones it wants. They run before the
+    // signals of the same names.
+    StylerButtonEvents& Events() { return events_; }
 
     // Ambient values the button reads: the container's font (Tahoma 8.25 pt until set) and
     // whether the container runs (true until set). Set them before ApplyDefaults or
@@ -135,10 +160,10 @@ class StylerButtonWidget : public QWidget, public Container {
     void SetTheme(int value) { button_.SetTheme(value); }
     bool FocusDottedRect() const { return button_.FocusDottedRect() != 0; }
     void SetFocusDottedRect(bool value) { button_.SetFocusDottedRect(ToBool16(value)); }
-    bool Enabled() const { return button_.Enabled() != 0; }
-    void SetEnabled(bool value) { button_.SetEnabled(ToBool16(value)); }
-    QFont Font() const;
-    void SetFont(const QFont& value);
+    bool ButtonEnabled() const { return button_.Enabled() != 0; }
+    void SetButtonEnabled(bool value) { button_.SetEnabled(ToBool16(value)); }
+    QFont CaptionFont() const;
+    void SetCaptionFont(const QFont& value);
     uint IconTransparentColour() const { return button_.IconTransparentColour(); }
     void SetIconTransparentColour(uint value) { button_.SetIconTransparentColour(value); }
     QImage Icon() const;
@@ -164,8 +189,40 @@ class StylerButtonWidget : public QWidget, public Container {
     bool PointerMayBeOverButton() const;
 
   signals:
+    // ---- The button's events ------------------------------------------------------------------
+    void Click();
+    void DoubleClick();
+    void KeyDown(qint16& KeyCode, qint16& Shift);
+    void KeyPress(qint16& KeyAscii);
+    void KeyUp(qint16& KeyCode, qint16& Shift);
+    void MouseDown(qint16& Button, qint16& Shift, float& X, float& Y);
+    void MouseMove(qint16& Button, qint16& Shift, float& X, float& Y);
+    void MouseUp(qint16& Button, qint16& Shift, float& X, float& Y);
+    void MouseEnters(int X, int Y);
+    void MouseLeaves(int X, int Y);
+
+    // ---- Property notification ----------------------------------------------------------------
     // The design-time notice: a property changed; key is its store key.
     void PropertyChanged(const QString& key);
+    void CaptionAlignmentChanged();
+    void IconAlignmentChanged();
+    void CaptionChanged();
+    void ForeColorChanged();
+    void CaptionDisableColorChanged();
+    void CaptionEffectColorChanged();
+    void CaptionEffectChanged();
+    void CaptionOffsetXChanged();
+    void CaptionOffsetYChanged();
+    void ShadowOffsetXChanged();
+    void ShadowOffsetYChanged();
+    void IconDisableColorChanged();
+    void ThemeChanged();
+    void FocusDottedRectChanged();
+    void ButtonEnabledChanged();
+    void CaptionFontChanged();
+    void IconTransparentColourChanged();
+    void IconChanged();
+    void RoundedValueChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -180,6 +237,11 @@ class StylerButtonWidget : public QWidget, public Container {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // Raises the button's events to Events() and to the signals.
+    void RelayEvents();
+    template <class... Args>
+    auto Relay(std::function<void(Args...)> StylerButtonEvents::*callback,
+               void (StylerButtonWidget::*signal)(Args...));
     // Makes the surface the widget's size; a new size asks for the paint row.
     void SyncSurfaceSize();
     // OnPaint, if asked for.
@@ -189,6 +251,7 @@ class StylerButtonWidget : public QWidget, public Container {
     void Deliver(Input&& input);
 
     std::string instance_name_;
+    StylerButtonEvents events_;
     gdi::FontRef container_font_;
     bool run_mode_ = true;
     gdi::Surface surface_;

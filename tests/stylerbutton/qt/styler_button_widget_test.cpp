@@ -418,7 +418,7 @@ TEST_F(StylerButtonWidgetTest, PropertiesReadAndWriteTheButtonByName) {
     EXPECT_EQ(Button().ForeColor(), 0x80000012u);
     EXPECT_EQ(button_->property("ForeColor").toUInt(), 0x80000012u);
 
-    button_->setProperty("Enabled", false);
+    button_->setProperty("ButtonEnabled", false);
     EXPECT_EQ(Button().Enabled(), BoolFalse);
     button_->setProperty("FocusDottedRect", true);
     EXPECT_EQ(Button().FocusDottedRect(), BoolTrue);
@@ -428,25 +428,25 @@ TEST_F(StylerButtonWidgetTest, PropertiesReadAndWriteTheButtonByName) {
     button_->setProperty("RoundedValue", 9);
     EXPECT_EQ(button_->property("RoundedValue").toInt(), 9);
 
-    // Each of the nineteen is a Qt property of its own name.
+    // Each of the nineteen is a Qt property of its own name, but for the two that QWidget has.
     for (const char* name :
          {"CaptionAlignment", "IconAlignment", "Caption", "ForeColor", "CaptionDisableColor",
           "CaptionEffectColor", "CaptionEffect", "CaptionOffsetX", "CaptionOffsetY",
           "ShadowOffsetX", "ShadowOffsetY", "IconDisableColor", "Theme", "FocusDottedRect",
-          "Enabled", "Font", "IconTransparentColour", "Icon", "RoundedValue"}) {
+          "ButtonEnabled", "CaptionFont", "IconTransparentColour", "Icon", "RoundedValue"}) {
         EXPECT_GE(button_->metaObject()->indexOfProperty(name), 0) << name;
     }
 }
 
 TEST_F(StylerButtonWidgetTest, FontAndIconPropertiesConvert) {
     Button().SetFont(std::make_shared<gdi::Font>(gdi::Font{"宋体", 9.0, 400, 134}));
-    QFont font = button_->property("Font").value<QFont>();
+    QFont font = button_->property("CaptionFont").value<QFont>();
     EXPECT_EQ(font.family(), QString::fromUtf8("宋体"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.0);
     font.setPointSizeF(10.5);
     font.setBold(true);
     font.setItalic(true);
-    button_->setProperty("Font", font);
+    button_->setProperty("CaptionFont", font);
     ASSERT_TRUE(Button().Font());
     EXPECT_EQ(*Button().Font(), (gdi::Font{"宋体", 10.5, 700, 134, true, false, false}));
 
