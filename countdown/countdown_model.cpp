@@ -69,6 +69,10 @@ std::optional<gdi::Colour> CountdownModel::ForeColour(LabelId label) const {
     return colours_.at(Index(label));
 }
 
+std::string CountdownModel::CounterAccessibleName() const {
+    return NumberText(LeadingValue(Text(Label4))) + " " + Text(Label2);
+}
+
 Effects CountdownModel::Load(double now, double today) {
     // A clock that is no date at all (NaN, beyond year 9999) is refused like an early one.
     if (!(now >= kEarliestClock) || !runtime::IsSupportedSerial(now) ||

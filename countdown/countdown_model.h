@@ -37,6 +37,9 @@ class CountdownModel {
     // Foreground colour of Label1, 2, 3, 4 and 6; nullopt for Label5 and Label7, which the
     // countdown never colours.
     std::optional<gdi::Colour> ForeColour(LabelId label) const;
+    // What a screen reader says for the counter: the number Label4 shows, without its spacing
+    // and leading zeros, and Label2's unit: "0 3 4 4" with "天" reads "344 天".
+    std::string CounterAccessibleName() const;
     bool Timer2Enabled() const { return timer2_enabled_; }
     std::chrono::milliseconds Timer2Interval() const { return timer2_interval_; }
 

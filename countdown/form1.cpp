@@ -90,6 +90,7 @@ void Form1::BuildLabels() {
         labels_.at(static_cast<std::size_t>(i)) = label;
     }
     Label(LabelId::Label4).OnClick([this] { OnLabel4Click(); });
+    ShowCounterAccessibleName();
 }
 
 void Form1::BuildButton() {
@@ -200,12 +201,23 @@ void Form1::ShowModelState() {
             label.SetForeColor(*colour);
         }
     }
+    ShowCounterAccessibleName();
     const int interval = static_cast<int>(model_.Timer2Interval().count());
     if (timer2_.Interval() != interval) {
         timer2_.SetInterval(interval);
     }
     if (timer2_.Enabled() != model_.Timer2Enabled()) {
         timer2_.SetEnabled(model_.Timer2Enabled());
+    }
+}
+
+// A screen reader reads the counter as the number and its unit ("344 天"), not as the spaced
+// digits it shows.
+void Form1::ShowCounterAccessibleName() {
+    const QString name = QString::fromStdString(model_.CounterAccessibleName());
+    forms::FormLabel& counter = Label(LabelId::Label4);
+    if (counter.accessibleName() != name) {
+        counter.setAccessibleName(name);
     }
 }
 

@@ -69,6 +69,7 @@ class Form1 {
     // Shows the model's state, then carries out its effects. Returns false once the program ended.
     bool Apply(const Effects& effects);
     void ShowModelState();
+    void ShowCounterAccessibleName();
 
     const runtime::Clock& clock_;
     MessagePresenter presenter_;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/forms/form_window_accessible.h"
 #include "app/forms/mouse_buttons.h"
 #include "app/forms/qt_colour.h"
 #include "app/forms/units.h"
@@ -22,6 +23,7 @@ FormWindow::FormWindow(std::string_view title_utf8, QSize client_pixels)
     // The mouse handlers see moves with no button held as well.
     setMouseTracking(true);
     SetBackColor(gdi::Rgb(0xFF, 0xFF, 0xFF));
+    InstallFormWindowAccessible();
 }
 
 void FormWindow::SetBackColor(gdi::Colour colour) {

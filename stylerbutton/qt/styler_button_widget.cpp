@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QFocusEvent>
@@ -15,6 +16,7 @@
 #include "app/forms/fonts.h"
 #include "app/forms/mouse_buttons.h"
 #include "stylerbutton/qt/qt_input_codes.h"
+#include "stylerbutton/qt/styler_button_accessible.h"
 #include "stylerbutton/qt/surface_image.h"
 
 namespace tolvane::styler {
@@ -62,6 +64,12 @@ StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget
     hover_timer_.SetInterval(static_cast<int>(kHoverPollInterval.count()));
     hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
     RelayEvents();
+    InstallStylerButtonAccessible();
+    // The caption is the accessible name.
+    connect(this, &StylerButtonWidget::CaptionChanged, this, [this] {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
     SyncSurfaceSize();
 }
 
@@ -72,6 +80,10 @@ StylerButtonWidget::~StylerButtonWidget() {
 void StylerButtonWidget::Invalidate() {
     paint_pending_ = true;
     update();
+}
+
+void StylerButtonWidget::Press() {
+    Deliver([this] { button_.OnClick(); });
 }
 
 // ---- Container --------------------------------------------------------------------------------
@@ -89,6 +101,23 @@ void StylerButtonWidget::SetWindowRgn(gdi::Region region) {
     }
     // The window shows the new picture at its next paint, which only copies the surface.
     update();
+    TellAccessibleStateChanges();
+}
+
+void StylerButtonWidget::TellAccessibleStateChanges() {
+    const AccessibleFlags now{button_.Enabled() == BoolFalse, button_.Pressed() != BoolFalse,
+                              button_.MouseOver() != BoolFalse, button_.HasFocus() != BoolFalse};
+    QAccessible::State changed;
+    changed.disabled = now.Disabled != accessible_flags_.Disabled;
+    changed.pressed = now.Pressed != accessible_flags_.Pressed;
+    changed.hotTracked = now.HotTracked != accessible_flags_.HotTracked;
+    changed.focused = now.Focused != accessible_flags_.Focused;
+    accessible_flags_ = now;
+    // Qt hands the notice to the platform's bridge, which drops it while no client listens.
+    if (changed.disabled || changed.pressed || changed.hotTracked || changed.focused) {
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // The poll runs twenty times a second for as long as the program runs, and each question to the

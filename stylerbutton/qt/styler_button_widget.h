@@ -128,6 +128,10 @@ class StylerButtonWidget : public QWidget, public Container {
 
     // Asks for the paint row (clear, Redraw) at the next paint event.
     void Invalidate();
+    // The press action of assistive technology: raises Click as Enter does, only while the
+    // button's Enabled is true, and no key or mouse event. An exception from a Click callback is
+    // reported as for any input.
+    void Press();
     // The region last applied as the mask.
     const gdi::Region& WindowRegion() const { return region_; }
 
@@ -242,6 +246,9 @@ class StylerButtonWidget : public QWidget, public Container {
     template <class... Args>
     auto Relay(std::function<void(Args...)> StylerButtonEvents::*callback,
                void (StylerButtonWidget::*signal)(Args...));
+    // Tells assistive technology which of the button's states (Enabled, Pressed, MouseOver,
+    // HasFocus) changed since it was last told. Runs at every Redraw.
+    void TellAccessibleStateChanges();
     // Makes the surface the widget's size; a new size asks for the paint row.
     void SyncSurfaceSize();
     // OnPaint, if asked for.
@@ -266,6 +273,13 @@ class StylerButtonWidget : public QWidget, public Container {
     QImage image_;
     // A left press on the widget that a release over it turns into a click.
     bool left_pressed_ = false;
+    // The states assistive technology was last told of: disabled, pressed, hot-tracked, focused.
+    struct AccessibleFlags {
+        bool Disabled = false;
+        bool Pressed = false;
+        bool HotTracked = false;
+        bool Focused = false;
+    } accessible_flags_;
     // Declared last: it refers to this widget as its container from construction on.
     StylerButton button_;
 };

@@ -126,6 +126,23 @@ TEST(CountdownModelTest, CounterRunsDownUntilItReachesOrPassesTheCount) {
     }
 }
 
+// The counter is spoken as the number it shows and its unit, not as spaced digits.
+TEST(CountdownModelTest, CounterAccessibleNameIsTheNumberWithItsUnit) {
+    Model model;
+    EXPECT_EQ(model.CounterAccessibleName(), "9999 天");
+    const struct {
+        int count;
+        std::string name;
+    } cases[] = {{344, "344 天"}, {0, "0 天"}, {7, "7 天"}, {20000, "20000 天"}};
+    for (const auto& c : cases) {
+        model = Model();
+        ASSERT_EQ(Load(model, NoonWithCount(c.count)), kNothing);
+        EXPECT_EQ(model.CounterAccessibleName(), "1080 天");
+        model.Label4Click();
+        EXPECT_EQ(model.CounterAccessibleName(), c.name) << model.Text(Label4);
+    }
+}
+
 TEST(CountdownModelTest, ColoursFollowTheCounterDuringTheAnimation) {
     const struct {
         int ticks;
