@@ -14,8 +14,10 @@ packages=(
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
     # (xfwm4 reads its settings over D-Bus: dbus-x11 starts a session bus for it)
     xvfb xauth xfwm4 dbus-x11 xdotool x11-utils imagemagick
+    # the assistive-technology test: a session bus, the AT-SPI bus and registry, a pyatspi client
+    dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
     # whole-program measurements (scripts/perf)
-    time gdb python3 linux-perf
+    time gdb linux-perf
 )
 
 missing=()

@@ -524,3 +524,29 @@ e2e_wait_placed() {
     e2e_poll 5 e2e_frame_still "$1" ||
         fail "the window keeps moving: $E2E_FRAME_BEFORE, then $E2E_FRAME_AFTER (x y w h)"
 }
+
+# --- Assistive technology ---------------------------------------------------------------------
+
+# Starts a private D-Bus session bus and, on it, the AT-SPI accessibility bus with accessibility
+# switched on, as a desktop does when a screen reader runs: programs started afterwards publish
+# their accessible tree there, and clients such as pyatspi read it. Exports
+# DBUS_SESSION_BUS_ADDRESS. The launcher is $TOLVANE_AT_SPI_BUS_LAUNCHER, or Debian's.
+e2e_start_accessibility() {
+    local bus_file="$E2E_TMP/session-bus"
+    local launcher=${TOLVANE_AT_SPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}
+    dbus-daemon --session --nofork --print-address=3 3>"$bus_file" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_poll 10 test -s "$bus_file" || fail "the D-Bus session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$bus_file")
+    export DBUS_SESSION_BUS_ADDRESS
+    "$launcher" --launch-immediately --a11y=1 >"$E2E_TMP/at-spi.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_poll 10 e2e_accessibility_bus_up ||
+        fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/at-spi.log")"
+}
+
+# True once the AT-SPI bus answers on the session bus with its address.
+e2e_accessibility_bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | grep -q 'unix:'
+}
