@@ -81,6 +81,10 @@ namespace tolvane::styler {
 // QWidget's enabled is Qt's: a disabled widget gets no input at all, and the button's flag and
 // look do not change. CaptionFont is a QFont (family, point size, weight, italic, underline,
 // strikeOut); a QFont carries no character set, so writing one keeps the current font's.
+//
+// Accessibility. Assistive technology sees a push button named by its caption, with the states
+// and the press action of styler_button_accessible.h; the widget tells it when the caption or
+// one of those states changes.
 class StylerButtonWidget : public QWidget, public Container {
     Q_OBJECT
     // clang-format off
@@ -114,6 +118,8 @@ class StylerButtonWidget : public QWidget, public Container {
     StylerButtonWidget& operator=(const StylerButtonWidget&) = delete;
 
     // The hosted control: its lifecycle (ApplyDefaults, LoadProperties, ...), inputs and state.
+    // Its own events are this widget's, which relays them: set callbacks through Events() below,
+    // not on the control.
     StylerButton& Button() { return button_; }
     const StylerButton& Button() const { return button_; }
     // The button's ten events as callbacks; the host sets the ones it wants. They run before the

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QApplication>
-#include <QCursor>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,21 +74,6 @@ TEST_F(StylerButtonWidgetSignalsTest, EventsAreSignalsAfterTheCallbacksAndReachB
     EXPECT_EQ(button_->Button().Pressed(), BoolTrue);  // still from the key: no left press seen
     QTest::mouseRelease(window_.windowHandle(), Qt::LeftButton, {}, {70, 70});
     EXPECT_THAT(log_, ElementsAre("MouseDown 1 0 20 10", "MouseUp", "Click"));
-}
-
-TEST_F(StylerButtonWidgetSignalsTest, HoverEventsAreSignalsWithTheScreenPosition) {
-    QSignalSpy enters(button_, &StylerButtonWidget::MouseEnters);
-    QSignalSpy leaves(button_, &StylerButtonWidget::MouseLeaves);
-    for (const QPoint at : {QPoint(20, 10), QPoint(200, 10)}) {
-        QCursor::setPos(button_->mapToGlobal(at));
-        QCoreApplication::processEvents();
-        button_->Button().OnHoverTimerTick();
-    }
-    const QPoint inside = button_->mapToGlobal(QPoint(20, 10));
-    ASSERT_EQ(enters.count(), 1);
-    EXPECT_EQ(enters.at(0), (QVariantList{inside.x(), inside.y()}));
-    ASSERT_EQ(leaves.count(), 1);
-    EXPECT_EQ(leaves.at(0).at(0).toInt(), button_->mapToGlobal(QPoint(200, 10)).x());
 }
 
 // Each property has a NOTIFY signal of its own, emitted once on every assignment, also of the
