@@ -14,6 +14,9 @@ packages=(
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
     # (xfwm4 reads its settings over D-Bus: dbus-x11 starts a session bus for it)
     xvfb xauth xfwm4 dbus-x11 xdotool x11-utils imagemagick
+    # install and package checks: the desktop entry and AppStream validators, lintian, and
+    # dpkg-shlibdeps with file and binutils, which cpack -G DEB uses to find the dependencies
+    desktop-file-utils appstream lintian dpkg-dev file binutils
     # whole-program measurements (scripts/perf)
     time gdb python3 linux-perf
 )
