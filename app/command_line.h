@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+
 #include <optional>
 #include <span>
 #include <string>
@@ -15,19 +18,25 @@ struct CommandLine {
     Action action = Action::Run;
     // Local start time of a simulated clock, as a date serial.
     std::optional<double> clock;
-    // Render the settled window into this PNG file instead of showing it.
+    // Render the settled window into the file of this name (its bytes as given) instead of
+    // showing it, in screenshot_format.
     std::optional<std::string> screenshot;
+    // The image format the file name's suffix asks for, in lower case: "png", "jpg", "bmp", ...
+    QByteArray screenshot_format;
 };
 
-// Why the command line was refused: one line naming the offending value.
+// Why the command line was refused: one line naming the offending value, quoted and escaped.
 struct CommandLineError {
     std::string message;
 };
 
-// Reads the arguments after the program name. Options: --clock "YYYY-MM-DD hh:mm:ss",
-// --screenshot FILE.png (each also as --option=value), --help (-h), --version.
+// Reads the arguments after the program name, as the bytes the system passed. Options:
+// --clock "YYYY-MM-DD hh:mm:ss", --screenshot FILE (each also as --option=value), -h/--help,
+// -v/--version. A screenshot's suffix must name one of image_formats (lower-case names, as
+// QImageWriter::supportedImageFormats gives them). Every argument must be valid UTF-8, so that a
+// file name is written under the very bytes given.
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
-    std::span<const std::string_view> args);
+    std::span<const std::string_view> args, const QList<QByteArray>& image_formats);
 
 std::string HelpText();
 std::string VersionText();

@@ -2,12 +2,17 @@
 // window, runs its Load and shows it.
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QImageWriter>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/command_line.h"
@@ -15,7 +20,10 @@
 #include "app/forms/translation.h"
 #include "app/program.h"
 #include "app/runtime/clock.h"
+#include "app/runtime/quoted.h"
+#include "app/version.h"
 #include "countdown/form1.h"
+#include "resources/resource_paths.h"
 
 namespace {
 
@@ -25,6 +33,9 @@ using tolvane::CommandLineError;
 // Exit status of --screenshot when Load ends the program instead of showing the window.
 constexpr int kExitLoadEnded = 3;
 constexpr int kExitBadCommandLine = 2;
+constexpr int kExitCannotWrite = 1;
+// JPEG screenshots keep the small texts sharp at this quality (0 to 100).
+constexpr int kJpegQuality = 95;
 
 bool HasDisplay() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -44,12 +55,48 @@ std::unique_ptr<tolvane::runtime::Clock> MakeClock(const CommandLine& line) {
     return std::make_unique<tolvane::runtime::SystemClock>();
 }
 
+// The application's icon, which the window and its message boxes show: only the sizes window
+// managers draw in title bars and task switchers. The desktop finds the full set in the icon
+// theme by the desktop entry's name, and decoding sizes nobody shows would slow the start.
+QIcon ApplicationIcon() {
+    constexpr int kLargestShown = 48;
+    QIcon icon;
+    for (const auto& desktop_icon : tolvane::resources::kDesktopIcons) {
+        if (desktop_icon.size <= kLargestShown) {
+            icon.addFile(QString::fromLatin1(desktop_icon.path),
+                         QSize(desktop_icon.size, desktop_icon.size));
+        }
+    }
+    return icon;
+}
+
+// Reports that the screenshot cannot be written, with the reason; returns the exit status.
+int CannotWrite(const std::string& path, const QString& reason) {
+    std::cerr << "tolvane: cannot write the screenshot to " << tolvane::runtime::Quoted(path)
+              << ": " << reason.toStdString() << std::endl;
+    return kExitCannotWrite;
+}
+
+// The --screenshot file, opened before the application exists so that a name that cannot be
+// written fails at once, with the system's reason untouched by the Chinese translation. It is a
+// QSaveFile: the file appears under its name only when complete.
+std::unique_ptr<QSaveFile> OpenScreenshotFile(const std::string& path) {
+    auto file = std::make_unique<QSaveFile>(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file->open(QIODevice::WriteOnly)) {
+        CannotWrite(path, file->errorString());
+        return nullptr;
+    }
+    return file;
+}
+
 // --screenshot: the window appears on no screen; it is rendered on the offscreen platform, where
 // it is shown and activated so the close button has the focus it has when the window opens. A
 // message the program would show goes to standard error, and where it would end, the process
-// exits with kExitLoadEnded and writes no file.
-int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& path) {
-    tolvane::SetEndProgramHandler([] {
+// exits with kExitLoadEnded and discards the file.
+int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& path,
+                     const QByteArray& format, std::unique_ptr<QSaveFile> file) {
+    const tolvane::ScopedEndProgramHandler ending([&file] {
+        file.reset();  // discards what was begun
         std::fflush(nullptr);
         std::_Exit(kExitLoadEnded);
     });
@@ -58,9 +105,15 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
     });
     form.Load();
     form.Settle();
-    if (!form.Grab().save(QString::fromStdString(path), "PNG")) {
-        std::cerr << "tolvane: cannot write the screenshot to \"" << path << "\"" << std::endl;
-        return 1;
+    QImageWriter writer(file.get(), format);
+    if (format == "jpg" || format == "jpeg") {
+        writer.setQuality(kJpegQuality);
+    }
+    if (!writer.write(form.Grab())) {
+        return CannotWrite(path, writer.errorString());
+    }
+    if (!file->commit()) {
+        return CannotWrite(path, file->errorString());
     }
     return 0;
 }
@@ -69,7 +122,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    const auto parsed = tolvane::ParseCommandLine(args);
+    const auto parsed = tolvane::ParseCommandLine(args, QImageWriter::supportedImageFormats());
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         std::cerr << "tolvane: " << error->message << std::endl;
         return kExitBadCommandLine;
@@ -83,6 +136,13 @@ int main(int argc, char** argv) {
         std::cout << tolvane::VersionText();
         return 0;
     }
+    std::unique_ptr<QSaveFile> screenshot_file;
+    if (line.screenshot) {
+        screenshot_file = OpenScreenshotFile(*line.screenshot);
+        if (!screenshot_file) {
+            return kExitCannotWrite;
+        }
+    }
     if (line.screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // nothing is shown, so no display is needed
     } else if (!HasDisplay()) {
@@ -93,15 +153,22 @@ int main(int argc, char** argv) {
         return kExitBadCommandLine;
     }
 
-    QApplication application(argc, argv);
+    // The command line is read; Qt sees only the program name, so no value is taken for its own.
+    int qt_argc = 1;
+    QApplication application(qt_argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QApplication::setApplicationVersion(QString::fromLatin1(
+        tolvane::kVersion.data(), static_cast<qsizetype>(tolvane::kVersion.size())));
+    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
+    QApplication::setWindowIcon(ApplicationIcon());
     tolvane::forms::InstallFontSubstitutions();
     tolvane::forms::InstallChineseTranslation(application);
     tolvane::InitThemedControls();  // the result is not needed: start-up goes on in every case
 
     const auto clock = MakeClock(line);
     if (line.screenshot) {
-        return RenderScreenshot(*clock, *line.screenshot);
+        return RenderScreenshot(*clock, *line.screenshot, line.screenshot_format,
+                                std::move(screenshot_file));
     }
     tolvane::countdown::Form1 form(*clock);
     if (!form.Load()) {

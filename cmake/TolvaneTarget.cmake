@@ -8,6 +8,14 @@ function(tolvane_target_options target)
                                                  -fno-sanitize-recover=undefined
                                                  -fno-omit-frame-pointer)
         target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+    else()
+        # Hardened as Debian's dpkg-buildflags would: a stack protector, fortified libc calls
+        # (they need optimisation, so not in Debug builds), and relocations bound at start and
+        # then made read-only.
+        target_compile_options(${target} PRIVATE -fstack-protector-strong)
+        target_compile_definitions(${target} PRIVATE
+                                   $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+        target_link_options(${target} PRIVATE "LINKER:-z,relro,-z,now")
     endif()
 endfunction()
 

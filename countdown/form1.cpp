@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 
 #include "app/forms/design_placement.h"
 #include "app/forms/design_store.h"
@@ -33,15 +32,6 @@ gdi::Font ToFont(const FontDesign& design) {
     return font;
 }
 
-QIcon ApplicationIcon() {
-    QIcon icon(QString::fromLatin1(resources::kApplicationIcon));
-    for (const auto& desktop_icon : resources::kDesktopIcons) {
-        icon.addFile(QString::fromLatin1(desktop_icon.path),
-                     QSize(desktop_icon.size, desktop_icon.size));
-    }
-    return icon;
-}
-
 forms::MessageIcon ToFormsIcon(MessageIcon icon) {
     return icon == MessageIcon::Critical ? forms::MessageIcon::Critical
                                          : forms::MessageIcon::Information;
@@ -60,7 +50,6 @@ Form1::Form1(const runtime::Clock& clock, MessagePresenter presenter)
           kFormCaption, QSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)))) {
     window_->SetBackColor(kFormBackColour);
     window_->SetPicture(QImage(QString::fromLatin1(resources::kBackgroundPicture)));
-    window_->setWindowIcon(ApplicationIcon());
     BuildLabels();
     BuildButton();
     WireDragging();

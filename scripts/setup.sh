@@ -16,6 +16,9 @@ packages=(
     xvfb xauth xfwm4 dbus-x11 xdotool x11-utils imagemagick
     # the assistive-technology test: a session bus, the AT-SPI bus and registry, a pyatspi client
     dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
+    # install and package checks: the desktop entry and AppStream validators, lintian, and
+    # dpkg-shlibdeps with file and binutils, which cpack -G DEB uses to find the dependencies
+    desktop-file-utils appstream lintian dpkg-dev file binutils
     # whole-program measurements (scripts/perf)
     time gdb linux-perf
 )

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/runtime/date_serial.h"
+#include "app/runtime/quoted.h"
 
 namespace tolvane::runtime {
 
@@ -24,7 +25,7 @@ std::optional<int> Digits(std::string_view text, std::size_t first, std::size_t 
 }
 
 ClockValueError Refusal(std::string_view text, std::string_view reason) {
-    return {"unreadable clock value \"" + std::string(text) + "\": " + std::string(reason)};
+    return {"unreadable clock value " + Quoted(text) + ": " + std::string(reason)};
 }
 
 }  // namespace

@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <string>
 #include <vector>
 
 namespace tolvane {
 namespace {
 
+// The image formats the parser is told it can write; the program passes Qt's list.
+const QList<QByteArray> kImageFormats{"bmp", "jpeg", "jpg", "png"};
+
 std::variant<CommandLine, CommandLineError> Parse(std::vector<std::string_view> args) {
-    return ParseCommandLine(args);
+    return ParseCommandLine(args, kImageFormats);
 }
 
 TEST(CommandLine, NoArgumentsRunsOnTheSystemClock) {
@@ -37,6 +43,59 @@ TEST(CommandLine, HelpAndVersion) {
     EXPECT_EQ(std::get<CommandLine>(Parse({"--version"})).action, CommandLine::Action::Version);
 }
 
+TEST(CommandLine, HelpAndVersionSpellings) {
+    using Action = CommandLine::Action;
+    const struct {
+        std::vector<std::string_view> args;
+        Action action;
+    } cases[] = {
+        {{"-v"}, Action::Version},
+        {{"--clock", "2013-04-28 10:54:50", "-v"}, Action::Version},
+        {{"-hv"}, Action::Help},  // folded short options; help wins
+        {{"--version", "--help"}, Action::Help},
+        {{"--screenshot", "-v.png"}, Action::Run},  // a value, though it looks like an option
+    };
+    for (const auto& c : cases) {
+        const auto result = Parse(c.args);
+        ASSERT_TRUE(std::holds_alternative<CommandLine>(result)) << c.args.front();
+        EXPECT_EQ(std::get<CommandLine>(result).action, c.action) << c.args.back();
+    }
+}
+
+// The build fills in project()'s version: digits and two dots, as in "tolvane 1.0.0".
+TEST(CommandLine, VersionComesFromTheBuild) {
+    const std::string text = VersionText();
+    ASSERT_TRUE(text.starts_with("tolvane ") && text.ends_with('\n')) << text;
+    const std::string version = text.substr(8, text.size() - 9);
+    ASSERT_GE(version.size(), 5u) << text;
+    EXPECT_EQ(std::count(version.begin(), version.end(), '.'), 2) << text;
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(version.front())) &&
+                std::isdigit(static_cast<unsigned char>(version.back())))
+        << text;
+    EXPECT_TRUE(std::all_of(version.begin(), version.end(), [](char c) {
+        return c == '.' || std::isdigit(static_cast<unsigned char>(c));
+    })) << text;
+}
+
+TEST(CommandLine, ScreenshotSuffixPicksTheFormat) {
+    const struct {
+        std::string_view name, format;
+    } cases[] = {
+        {"a.png", "png"},
+        {"A.PNG", "png"},
+        {"a.jpg", "jpg"},
+        {"a.Jpeg", "jpeg"},
+        {"dir.d/a.bmp", "bmp"},
+        {"a.tar.png", "png"},
+        {"\xe5\xbf\xab.jpg", "jpg"},  // a UTF-8 name is kept byte for byte
+    };
+    for (const auto& c : cases) {
+        const auto line = std::get<CommandLine>(Parse({"--screenshot", c.name}));
+        EXPECT_EQ(line.screenshot, c.name);
+        EXPECT_EQ(line.screenshot_format.toStdString(), c.format) << c.name;
+    }
+}
+
 TEST(CommandLine, RefusalsNameTheOffendingValue) {
     struct Case {
         std::vector<std::string_view> args;
@@ -53,6 +112,20 @@ TEST(CommandLine, RefusalsNameTheOffendingValue) {
         {{"--screenshot"}, "--screenshot needs a value"},
         {{"--clock", "2013-04-28 10:54:50", "--clock", "2013-04-28 10:54:50"}, "more than once"},
         {{"--help=yes"}, "\"yes\""},
+        {{"-v=1"}, "-v takes no value, got \"1\""},
+        {{"-x"}, "unknown option \"-x\""},
+        {{"--screenshot", "a.png", "--screenshot", "b.png"}, "more than once"},
+        {{"--screenshot", "x.xyz"}, "\"x.xyz\": unknown image type"},
+        {{"--screenshot", "shot"}, "\"shot\": no image type"},
+        {{"--screenshot", "shot.png/"}, "\"shot.png/\": no image type"},
+        {{"--screenshot", "--clock"}, "\"--clock\": no image type"},
+        {{"a.png"}, "unexpected argument \"a.png\""},
+        // Line breaks, control characters and bytes that are not UTF-8 are shown escaped.
+        {{"--clock", "2013-04-28\n10:54:50"}, "\"2013-04-28\\n10:54:50\": expected the form"},
+        {{"--colour\x1b[2J"}, "\"--colour\\x1b[2J\""},
+        {{"--screenshot", "caf\xe9.png"}, "\"caf\\xe9.png\" is not valid UTF-8"},
+        {{"--clock=\xff"}, "\"--clock=\\xff\" is not valid UTF-8"},
+        {{"--screenshot", "a\tb.xyz"}, "\"a\\tb.xyz\""},
     };
     for (const auto& c : cases) {
         const auto result = Parse(c.args);
@@ -60,6 +133,27 @@ TEST(CommandLine, RefusalsNameTheOffendingValue) {
         const auto& message = std::get<CommandLineError>(result).message;
         EXPECT_NE(message.find(c.expected_in_message), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), std::string::npos) << "one line: " << message;
+        for (const char byte : message) {
+            const auto code = static_cast<unsigned char>(byte);
+            EXPECT_TRUE(code >= 0x20 && code != 0x7f) << "escaped: " << message;
+        }
+    }
+}
+
+// A long value is shown shortened, so the refusal stays one readable line.
+TEST(CommandLine, LongValuesAreShortened) {
+    const std::string long_value(5000, '9'), long_option = "--" + long_value, newlines(5000, '\n');
+    for (const auto& args : std::vector<std::vector<std::string_view>>{{"--clock", long_value},
+                                                                       {"--screenshot", long_value},
+                                                                       {long_option},
+                                                                       {"--clock", newlines},
+                                                                       {long_value}}) {
+        const auto result = Parse(args);
+        ASSERT_TRUE(std::holds_alternative<CommandLineError>(result)) << args.front();
+        const auto& message = std::get<CommandLineError>(result).message;
+        EXPECT_LT(message.size(), 200u) << message;
+        EXPECT_NE(message.find("...\""), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
 }
 

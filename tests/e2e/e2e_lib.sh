@@ -8,6 +8,10 @@ E2E_PROGRAM=${1:?usage: $0 PATH-TO-TOLVANE}
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 E2E_NAME=$(basename "$0" .sh)
+# Window titles are Chinese: xdotool matches them only in a UTF-8 locale, which a bare machine
+# may not set.
+export LC_ALL=C.UTF-8
+
 # Where a failing test leaves its screenshots and the program's output.
 E2E_FAILURES=${E2E_FAILURES:-/tmp/tolvane-e2e-failures}
 rm -rf "${E2E_FAILURES:?}/$E2E_NAME"  # evidence of an earlier run would mislead
@@ -54,7 +58,8 @@ e2e_start_display() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     xfwm4 --compositor=off >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    e2e_poll 30 e2e_wm_running || fail "window manager did not start"
+    # The first start on a fresh machine also builds the font cache.
+    e2e_poll 60 e2e_wm_running || fail "window manager did not start"
 }
 
 e2e_wm_running() {
