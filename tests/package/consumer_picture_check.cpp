@@ -9,28 +9,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QStringList>
-
-namespace {
-
-bool ParseRect(const char* text, QRect& rect) {
-    const QStringList parts = QString::fromLatin1(text).split(QLatin1Char(','));
-    if (parts.size() != 4) {
-        return false;
-    }
-    int values[4];
-    for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        values[i] = parts[i].toInt(&ok);
-        if (!ok) {
-            return false;
-        }
-    }
-    rect = QRect(values[0], values[1], values[2], values[3]);
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 7) {
@@ -41,12 +19,14 @@ int main(int argc, char** argv) {
     }
     const QSize expected(QString::fromLatin1(argv[2]).toInt(),
                          QString::fromLatin1(argv[3]).toInt());
-    std::vector<QRect> buttons(3);
-    for (int i = 0; i < 3; ++i) {
-        if (!ParseRect(argv[4 + i], buttons[i])) {
-            std::fprintf(stderr, "not a rectangle X,Y,W,H: %s\n", argv[4 + i]);
+    std::vector<QRect> buttons;
+    for (int i = 4; i < 7; ++i) {
+        int x = 0, y = 0, width = 0, height = 0;
+        if (std::sscanf(argv[i], "%d,%d,%d,%d", &x, &y, &width, &height) != 4) {
+            std::fprintf(stderr, "not a rectangle X,Y,W,H: %s\n", argv[i]);
             return 2;
         }
+        buttons.emplace_back(x, y, width, height);
     }
 
     const QImage picture(QString::fromLocal8Bit(argv[1]));
