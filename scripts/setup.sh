@@ -7,6 +7,8 @@ packages=(
     # build
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # the StylerButton's Qt Designer plugin (Qt's UiPlugin interface) and Designer itself
+    qt6-tools-dev qt6-tools-dev-tools
     # run: Chinese translation of Qt's dialogs and the fonts the window's texts use
     qt6-translations-l10n fonts-arphic-uming fonts-liberation fonts-dejavu-core
     # test and benchmark
