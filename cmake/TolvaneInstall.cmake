@@ -13,6 +13,10 @@ if(NOT TOLVANE_RELEASE_DATE MATCHES "^[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]
     message(FATAL_ERROR "TOLVANE_RELEASE_DATE must read YYYY-MM-DD, got \"${TOLVANE_RELEASE_DATE}\"")
 endif()
 
+# The program's files form the install component "tolvane", the one the Debian package holds; the
+# StylerButton's developer files and Designer plugin have components of their own.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME tolvane)
+
 set(TOLVANE_APP_ID org.tolvane.Tolvane)
 set(TOLVANE_MAINTAINER "The Tolvane developers <developers@tolvane.org>")
 set(TOLVANE_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/tolvane)

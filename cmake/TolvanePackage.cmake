@@ -43,6 +43,8 @@ list(JOIN tolvane_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_GENERATOR DEB)
+# The program alone: the developer files and the Designer plugin are no part of it.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};tolvane;/")
 set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tolvane developers")

@@ -98,7 +98,9 @@ QString StylerButtonDesignerPlugin::domXml() const {
     xml.writeStartElement(QStringLiteral("propertyspecifications"));
     for (const PropertyInfo& property : PropertyTable()) {
         xml.writeStartElement(QStringLiteral("tooltip"));
-        xml.writeAttribute(QStringLiteral("name"), FromView(property.Name));
+        xml.writeAttribute(
+            QStringLiteral("name"),
+            QString::fromLatin1(StylerButtonWidget::QtPropertyName(property.StoreKey)));
         xml.writeCharacters(FromView(property.Description));
         xml.writeEndElement();
     }

@@ -138,6 +138,9 @@ class StylerButtonWidget : public QWidget, public Container {
     // button's Enabled is true, and no key or mouse event. An exception from a Click callback is
     // reported as for any input.
     void Press();
+    // The Qt property that stands for a store key ("Enabled" gives "ButtonEnabled"), or null for
+    // a key that is none of the nineteen.
+    static const char* QtPropertyName(std::string_view key);
     // The region last applied as the mask.
     const gdi::Region& WindowRegion() const { return region_; }
 

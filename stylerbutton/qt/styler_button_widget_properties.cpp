@@ -47,6 +47,19 @@ constexpr std::array<NotifySignal, 19> kNotifySignals{{
 
 }  // namespace
 
+const char* StylerButtonWidget::QtPropertyName(std::string_view key) {
+    if (key == keys::Enabled) {
+        return "ButtonEnabled";
+    }
+    if (key == keys::Font) {
+        return "CaptionFont";
+    }
+    const auto* found = std::find_if(kNotifySignals.begin(), kNotifySignals.end(),
+                                     [key](const NotifySignal& entry) { return entry.key == key; });
+    // The other keys are string literals of the property table: their data is 0-terminated.
+    return found != kNotifySignals.end() ? found->key.data() : nullptr;
+}
+
 void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
     emit PropertyChanged(FromUtf8(key));
     const auto* found = std::find_if(kNotifySignals.begin(), kNotifySignals.end(),

@@ -26,11 +26,13 @@ enum class FormMode { Running, Designing };
 // into a .ui with stdset="0", and uic sets them by name (setProperty), as any code may.
 class StylerButtonUiWidget : public StylerButtonWidget {
     Q_OBJECT
-    Q_PROPERTY(int CaptionOffsetX READ CaptionOffsetX WRITE SetCaptionOffsetX)
-    Q_PROPERTY(int CaptionOffsetY READ CaptionOffsetY WRITE SetCaptionOffsetY)
-    Q_PROPERTY(int ShadowOffsetX READ ShadowOffsetX WRITE SetShadowOffsetX)
-    Q_PROPERTY(int ShadowOffsetY READ ShadowOffsetY WRITE SetShadowOffsetY)
-    Q_PROPERTY(QPixmap Icon READ IconPixmap WRITE SetIcon)
+    // clang-format off
+    Q_PROPERTY(int CaptionOffsetX READ CaptionOffsetX WRITE SetCaptionOffsetX NOTIFY CaptionOffsetXChanged)
+    Q_PROPERTY(int CaptionOffsetY READ CaptionOffsetY WRITE SetCaptionOffsetY NOTIFY CaptionOffsetYChanged)
+    Q_PROPERTY(int ShadowOffsetX READ ShadowOffsetX WRITE SetShadowOffsetX NOTIFY ShadowOffsetXChanged)
+    Q_PROPERTY(int ShadowOffsetY READ ShadowOffsetY WRITE SetShadowOffsetY NOTIFY ShadowOffsetYChanged)
+    Q_PROPERTY(QPixmap Icon READ IconPixmap WRITE SetIcon NOTIFY IconChanged)
+    // clang-format on
 
   public:
     explicit StylerButtonUiWidget(QWidget* parent = nullptr, FormMode mode = FormMode::Running);
@@ -38,17 +40,18 @@ class StylerButtonUiWidget : public StylerButtonWidget {
     // The name the form gives the instance (its object name).
     std::string InstanceName() const override;
 
-    // The int and pixmap faces of the properties above. An offset outside -32768 to 32767 keeps
-    // its low 16 bits, as any 16-bit assignment does.
+    // The int and pixmap faces of the properties above. An offset outside -32768 to 32767 is
+    // refused with a warning that names it, and the offset keeps its value: narrowing it would
+    // store another number than the one a form asked for.
     using StylerButtonWidget::SetCaptionOffsetX;
     using StylerButtonWidget::SetCaptionOffsetY;
     using StylerButtonWidget::SetIcon;
     using StylerButtonWidget::SetShadowOffsetX;
     using StylerButtonWidget::SetShadowOffsetY;
-    void SetCaptionOffsetX(int value) { SetCaptionOffsetX(static_cast<qint16>(value)); }
-    void SetCaptionOffsetY(int value) { SetCaptionOffsetY(static_cast<qint16>(value)); }
-    void SetShadowOffsetX(int value) { SetShadowOffsetX(static_cast<qint16>(value)); }
-    void SetShadowOffsetY(int value) { SetShadowOffsetY(static_cast<qint16>(value)); }
+    void SetCaptionOffsetX(int value);
+    void SetCaptionOffsetY(int value);
+    void SetShadowOffsetX(int value);
+    void SetShadowOffsetY(int value);
     QPixmap IconPixmap() const;
     void SetIcon(const QPixmap& value) { SetIcon(value.toImage()); }
 };

@@ -21,7 +21,7 @@ TEST(StylerButtonUiWidgetTest, IsANewInstanceAsSoonAsItIsBuilt) {
     EXPECT_EQ(button.Caption(), QStringLiteral("StylerButton"));
     EXPECT_EQ(button.CaptionEffectColor(), 0xFFFFFFu);
     EXPECT_EQ(button.CaptionDisableColor(), 0xD4D4D4u);
-    EXPECT_TRUE(button.Enabled());
+    EXPECT_TRUE(button.ButtonEnabled());
 }
 
 TEST(StylerButtonUiWidgetTest, RunsItsHoverPollOnlyInARunningForm) {
@@ -49,15 +49,33 @@ TEST(StylerButtonUiWidgetTest, ShowsTheOffsetsAsIntAndTheIconAsAPixmap) {
     EXPECT_EQ(PropertyType(button, "Icon"), QMetaType::QPixmap);
 }
 
-TEST(StylerButtonUiWidgetTest, OffsetsSetByNameReachTheButtonWithTheirLow16Bits) {
+TEST(StylerButtonUiWidgetTest, OffsetsSetByNameReachTheButtonAndOutOfRangeOnesAreRefused) {
     StylerButtonUiWidget button;
     ASSERT_TRUE(button.setProperty("CaptionOffsetY", 7));
-    ASSERT_TRUE(button.setProperty("ShadowOffsetX", 65536 + 300));
-    ASSERT_TRUE(button.setProperty("ShadowOffsetY", -32769));
+    ASSERT_TRUE(button.setProperty("ShadowOffsetX", -32768));
     EXPECT_EQ(button.Button().CaptionOffsetY(), 7);
-    EXPECT_EQ(button.Button().ShadowOffsetX(), 300);
-    EXPECT_EQ(button.Button().ShadowOffsetY(), 32767);
-    EXPECT_EQ(button.property("ShadowOffsetX").toInt(), 300);
+    EXPECT_EQ(button.Button().ShadowOffsetX(), -32768);
+    // Narrowed, 65536 + 300 would read as 300: the offset keeps its value instead.
+    button.setProperty("CaptionOffsetY", 65536 + 300);
+    button.setProperty("ShadowOffsetX", -32769);
+    EXPECT_EQ(button.Button().CaptionOffsetY(), 7);
+    EXPECT_EQ(button.Button().ShadowOffsetX(), -32768);
+    EXPECT_EQ(button.property("CaptionOffsetY").toInt(), 7);
+}
+
+// The redeclared faces keep the change signals of the properties they stand for.
+TEST(StylerButtonUiWidgetTest, RedeclaredPropertiesNotifyChanges) {
+    StylerButtonUiWidget button;
+    const QMetaObject* meta = button.metaObject();
+    for (const char* name :
+         {"CaptionOffsetX", "CaptionOffsetY", "ShadowOffsetX", "ShadowOffsetY", "Icon"}) {
+        const QMetaProperty property = meta->property(meta->indexOfProperty(name));
+        EXPECT_TRUE(property.hasNotifySignal()) << name;
+    }
+    int notices = 0;
+    QObject::connect(&button, &StylerButtonWidget::ShadowOffsetYChanged, [&] { ++notices; });
+    button.setProperty("ShadowOffsetY", 4);
+    EXPECT_EQ(notices, 1);
 }
 
 TEST(StylerButtonUiWidgetTest, APixmapSetByNameIsTheIconAndANullOneRemovesIt) {
