@@ -12,7 +12,12 @@ case "$kind" in
     *) echo "build: unknown kind \"$kind\" (use normal or sanitize)" >&2; exit 2 ;;
 esac
 
+# ccache, where present, makes rebuilds in fresh clones quick: paths below the clone are
+# hashed relative to it, so another clone of the same sources hits the same cache.
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)  # quicker rebuilds in fresh clones
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$PWD"
+fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}" "${launcher[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
