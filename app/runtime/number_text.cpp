@@ -1,5 +1,6 @@
 #include "app/runtime/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -20,12 +21,45 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The power of ten of the leading digit of a sign-less decimal form with at least one nonzero
+// digit: "123.4" -> 2, "0.05" -> -2, "5e-3" -> -3. The exponent saturates so that hundreds of
+// exponent digits cannot overflow the count.
+long long LeadingPowerOfTen(std::string_view form) {
+    const std::size_t exponent_at = form.find_first_of("eE");
+    const std::string_view digits = form.substr(0, exponent_at);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t first = digits.find_first_of("123456789");
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (exponent_at != std::string_view::npos) {
+        std::string_view exponent = form.substr(exponent_at + 1);
+        const bool negative = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
+            exponent.remove_prefix(1);
+        }
+        constexpr long long kSaturated = 1'000'000'000;
+        long long value = 0;
+        for (const char c : exponent) {
+            value = std::min(kSaturated, value * 10 + (c - '0'));
+        }
+        power += negative ? -value : value;
+    }
+    return power;
+}
+
 // Converts a sign-less decimal form that from_chars accepts in full; nullopt when it does not
-// accept all of it or the value lies beyond a double.
+// accept all of it or the value lies beyond a double. A value too small for a double rounds to
+// its nearest one, 0, as the conversion rounds any other value.
 std::optional<double> ParseUnsigned(std::string_view form) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(form.data(), form.data() + form.size(), value);
-    if (error != std::errc{} || end != form.data() + form.size()) {
+    if (end != form.data() + form.size()) {
+        return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range && LeadingPowerOfTen(form) < 0) {
+        return 0.0;
+    }
+    if (error != std::errc{}) {
         return std::nullopt;
     }
     return value;
@@ -64,7 +98,7 @@ double LeadingValue(std::string_view text) {
         throw OverflowError("overflow: the number that \"" + std::string(text) +
                             "\" begins with does not fit double");
     }
-    return negative ? -*value : *value;
+    return negative && *value != 0.0 ? -*value : *value;
 }
 
 std::optional<double> ExactNumber(std::string_view text) {
@@ -86,7 +120,7 @@ std::optional<double> ExactNumber(std::string_view text) {
     if (!value) {
         return std::nullopt;
     }
-    return negative ? -*value : *value;
+    return negative && *value != 0.0 ? -*value : *value;
 }
 
 std::string NumberText(double number) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -23,6 +24,43 @@ TEST(LeadingValueTest, ReadsTheNumberATextBeginsWith) {
         EXPECT_EQ(LeadingValue(c.text), c.value) << '"' << c.text << '"';
     }
     EXPECT_THROW(LeadingValue("1" + std::string(400, '0')), OverflowError);
+}
+
+// A number too small for a double reads as its nearest double, 0, without its sign; one too
+// large for it stays an overflow.
+TEST(LeadingValueTest, ReadsANumberTooSmallForADoubleAsZero) {
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    for (const std::string& text : {tiny, "-" + tiny, "0 . " + std::string(330, '0') + "5",
+                                    "-." + std::string(500, '0') + "9x"}) {
+        const double value = LeadingValue(text);
+        EXPECT_EQ(value, 0.0) << text;
+        EXPECT_FALSE(std::signbit(value)) << text;
+    }
+    EXPECT_THROW(LeadingValue("-1" + std::string(400, '0') + ".5"), OverflowError);
+}
+
+TEST(ExactNumberTest, ReadsANumberTooSmallForADoubleAsZero) {
+    const struct {
+        std::string text;
+        std::optional<double> value;
+    } cases[] = {{"1e-400", 0.0},
+                 {"-1e-400", 0.0},
+                 {"0." + std::string(400, '0') + "1", 0.0},
+                 {"-0." + std::string(400, '0') + "1e+5", 0.0},
+                 {"1000e-320", 1e-317},
+                 {"12e-99999999999999999999999", 0.0},
+                 {"0.01e400", {}},
+                 {"1e400", {}},
+                 {"-1e400", {}},
+                 {"0.001e-99999999999999999999999999", 0.0},
+                 {"1" + std::string(400, '0') + "e-10", {}}};
+    for (const auto& c : cases) {
+        const auto value = ExactNumber(c.text);
+        EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+        if (value) {
+            EXPECT_FALSE(std::signbit(*value)) << '"' << c.text << '"';
+        }
+    }
 }
 
 TEST(ExactNumberTest, AcceptsOnlyAWholeNumberText) {
