@@ -1,9 +1,17 @@
 #include "app/forms/design_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <unordered_map>
+#include <unordered_set>
 
 #include <QFile>
 #include <QJsonArray>
@@ -88,48 +96,80 @@ std::string Describe(const QJsonValue& value) {
     throw DesignError(where + ": " + problem);
 }
 
-// The keys of one JSON object, looked up without regard to letter case. Refuses a key that
-// appears twice in different letter cases, and, when a list of known keys is given, any other key.
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+// True when every surrogate in text is half of a pair; JSON's \u escapes can make lone ones,
+// which have no UTF-8 form and would be stored under a different key.
+bool IsValidUtf16(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The keys of one JSON object with their values, in the object's order, looked up without
+// regard to letter case. Refuses an empty key, a key that is not valid UTF-16, a key that
+// appears twice in different letter cases, and, when a list of known keys is given, any other
+// key. Each key is read once and found through a hash table, so reading an object is linear in
+// its size.
 class ObjectKeys {
   public:
     ObjectKeys(const QJsonObject& object, const std::string& where,
-               std::initializer_list<std::string_view> known = {})
-        : object_(object) {
+               std::initializer_list<std::string_view> known = {}) {
+        keys_.reserve(static_cast<std::size_t>(object.size()));
+        values_.reserve(static_cast<std::size_t>(object.size()));
+        index_.reserve(static_cast<std::size_t>(object.size()));
         for (auto it = object.begin(); it != object.end(); ++it) {
-            const std::string key = it.key().toStdString();
+            const QString spelled = it.key();
+            std::string key = spelled.toStdString();
             if (key.empty()) {
                 Fail(where, "a key is empty");
             }
-            for (const std::string& earlier : keys_) {
-                if (KeysMatch(earlier, key)) {
-                    Fail(where,
-                         "key " + Quoted(key) + " appears twice (also as " + Quoted(earlier) + ")");
-                }
+            if (!IsValidUtf16(spelled)) {
+                Fail(where, "key " + Quoted(key) +
+                                " is not valid UTF-16: it holds a lone surrogate (\\ud800 to "
+                                "\\udfff)");
+            }
+            const auto [earlier, added] = index_.try_emplace(LowerAscii(key), keys_.size());
+            if (!added) {
+                Fail(where, "key " + Quoted(key) + " appears twice (also as " +
+                                Quoted(keys_[earlier->second]) + ")");
             }
             if (known.size() != 0 &&
                 std::none_of(known.begin(), known.end(),
                              [&](std::string_view name) { return KeysMatch(name, key); })) {
                 Fail(where, "unknown key " + Quoted(key));
             }
-            keys_.push_back(key);
+            keys_.push_back(std::move(key));
+            values_.push_back(it.value());
         }
     }
 
     // The value under key, or an undefined value.
     QJsonValue Get(std::string_view key) const {
-        for (const std::string& spelled : keys_) {
-            if (KeysMatch(spelled, key)) {
-                return object_.value(ToQString(spelled));
-            }
-        }
-        return QJsonValue(QJsonValue::Undefined);
+        const auto found = index_.find(LowerAscii(key));
+        return found == index_.end() ? QJsonValue(QJsonValue::Undefined) : values_[found->second];
     }
 
     const std::vector<std::string>& Keys() const { return keys_; }
+    const std::vector<QJsonValue>& Values() const { return values_; }
 
   private:
-    const QJsonObject& object_;
     std::vector<std::string> keys_;
+    std::vector<QJsonValue> values_;
+    std::unordered_map<std::string, std::size_t> index_;  // lower-case key -> position
 };
 
 std::string KeyPlace(const std::string& where, std::string_view what, std::string_view key) {
@@ -248,20 +288,21 @@ DesignValue ReadValue(const QJsonValue& value, const std::string& where) {
 // The named values under list_key of a control; what names each entry in messages ("property").
 DesignProperties ReadProperties(const QJsonValue& value, const std::string& where,
                                 std::string_view list_key, std::string_view what) {
-    DesignProperties properties;
     if (value.isUndefined()) {
-        return properties;
+        return {};
     }
     if (!value.isObject()) {
         Fail(KeyPlace(where, "key", list_key),
              Describe(value) + " is not an object of named values");
     }
-    const QJsonObject object = value.toObject();
-    const ObjectKeys keys(object, where);
-    for (const std::string& key : keys.Keys()) {
-        properties.Set(key, ReadValue(keys.Get(key), KeyPlace(where, what, key)));
+    const ObjectKeys keys(value.toObject(), where);
+    std::vector<DesignProperties::Entry> entries;
+    entries.reserve(keys.Keys().size());
+    for (std::size_t i = 0; i < keys.Keys().size(); ++i) {
+        const std::string& key = keys.Keys()[i];
+        entries.emplace_back(key, ReadValue(keys.Values()[i], KeyPlace(where, what, key)));
     }
-    return properties;
+    return DesignProperties::FromDistinctKeys(std::move(entries));
 }
 
 DesignControl ReadControl(const QJsonValue& value, const std::string& source, qsizetype index) {
@@ -342,6 +383,12 @@ bool DesignProperties::Erase(std::string_view key) {
                          [&](const Entry& entry) { return KeysMatch(entry.first, key); }) > 0;
 }
 
+DesignProperties DesignProperties::FromDistinctKeys(std::vector<Entry> entries) {
+    DesignProperties properties;
+    properties.entries_ = std::move(entries);
+    return properties;
+}
+
 const DesignControl* Design::Find(std::string_view name) const {
     for (const DesignControl& control : controls_) {
         if (KeysMatch(control.Name, name)) {
@@ -377,6 +424,12 @@ DesignControl& Design::Add(DesignControl control) {
     return controls_.back();
 }
 
+Design Design::FromDistinctNames(std::vector<DesignControl> controls) {
+    Design design;
+    design.controls_ = std::move(controls);
+    return design;
+}
+
 Design ParseDesign(const QByteArray& json, std::string_view source) {
     const std::string where(source);
     QJsonParseError error;
@@ -394,16 +447,18 @@ Design ParseDesign(const QByteArray& json, std::string_view source) {
     if (!controls.isArray()) {
         Fail(where, "the design has no \"controls\" list");
     }
-    Design design;
     const QJsonArray list = controls.toArray();
+    std::vector<DesignControl> read;
+    read.reserve(static_cast<std::size_t>(list.size()));
+    std::unordered_set<std::string> names;  // lower case
     for (qsizetype i = 0; i < list.size(); ++i) {
         DesignControl control = ReadControl(list.at(i), where, i);
-        if (design.Find(control.Name) != nullptr) {
+        if (!names.insert(LowerAscii(control.Name)).second) {
             Fail(where, "control " + Quoted(control.Name) + " appears twice");
         }
-        design.Add(std::move(control));
+        read.push_back(std::move(control));
     }
-    return design;
+    return Design::FromDistinctNames(std::move(read));
 }
 
 QByteArray SerializeDesign(const Design& design) {
@@ -420,18 +475,74 @@ QByteArray SerializeDesign(const Design& design) {
         .toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+// What a path that is not a regular file holds, as a message names it.
+std::string FileKind(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a pipe";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "not a regular file";
+}
+
+// Opens a file on disk for reading, refusing anything but a regular file. The type is checked on
+// the open descriptor, so nothing can swap the file in between; O_NONBLOCK keeps the open of a
+// pipe without a writer from waiting for one.
+void OpenRegularFile(QFile& file, const QString& path, const std::string& where) {
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        Fail(where, std::string("cannot be read: ") + std::strerror(errno));
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int error = errno;
+        ::close(descriptor);
+        Fail(where, "cannot be read: " +
+                        (S_ISREG(status.st_mode)
+                             ? std::string(std::strerror(error))
+                             : "it is " + FileKind(status.st_mode) + ", not a regular file"));
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        Fail(where, "cannot be read: " + file.errorString().toStdString());
+    }
+}
+
+// The reason the last system call failed, or Qt's own when none is recorded.
+std::string FailureReason(int error, const QFileDevice& file) {
+    return error != 0 ? std::string(std::strerror(error)) : file.errorString().toStdString();
+}
+
+}  // namespace
+
 Design ReadDesign(const QString& path) {
     const std::string where = path.toStdString();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Fail(where, "cannot be read: " + file.errorString().toStdString());
+    // Qt resources are compiled in and always regular; files on disk are checked as opened.
+    if (path.startsWith(QLatin1Char(':')) || path.startsWith(QLatin1String("qrc:"))) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            Fail(where, "cannot be read: " + file.errorString().toStdString());
+        }
+    } else {
+        OpenRegularFile(file, path, where);
     }
-    if (file.size() > kMaxDesignBytes) {
-        Fail(where, "is larger than " + std::to_string(kMaxDesignBytes) + " bytes");
-    }
-    const QByteArray json = file.readAll();
+    // One byte past the limit tells a file that is too large, even one that grows meanwhile.
+    const QByteArray json = file.read(kMaxDesignBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         Fail(where, "cannot be read: " + file.errorString().toStdString());
+    }
+    if (json.size() > kMaxDesignBytes) {
+        Fail(where, "is larger than " + std::to_string(kMaxDesignBytes) + " bytes");
     }
     return ParseDesign(json, where);
 }
@@ -439,8 +550,18 @@ Design ReadDesign(const QString& path) {
 void WriteDesign(const Design& design, const QString& path) {
     const QByteArray json = SerializeDesign(design);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        Fail(path.toStdString(), "cannot be written: " + file.errorString().toStdString());
+    // Qt often reports these failures as "Unknown error"; errno, taken right after the failing
+    // step, names the system's reason ("Not a directory", "No space left on device").
+    errno = 0;
+    bool written = file.open(QIODevice::WriteOnly);
+    int error = errno;
+    if (written) {
+        errno = 0;
+        written = file.write(json) == json.size() && file.commit();
+        error = errno;
+    }
+    if (!written) {
+        Fail(path.toStdString(), "cannot be written: " + FailureReason(error, file));
     }
 }
 

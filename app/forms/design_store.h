@@ -53,6 +53,9 @@ class DesignProperties {
     void Set(std::string_view key, DesignValue value);
     // Removes the entry under key; false when there was none.
     bool Erase(std::string_view key);
+    // The entries as given, in their order, for a reader that has already checked that no two
+    // keys differ only in letter case; it saves the check that makes Set slow for many keys.
+    static DesignProperties FromDistinctKeys(std::vector<Entry> entries);
 
     const std::vector<Entry>& Entries() const { return entries_; }
     bool Empty() const { return entries_.empty(); }
@@ -87,6 +90,9 @@ class Design {
     // Adds a control at the end; throws DesignError when the name is taken (in any letter case)
     // or empty.
     DesignControl& Add(DesignControl control);
+    // The controls as given, in their order, for a reader that has already checked that their
+    // names are not empty and that no two differ only in letter case.
+    static Design FromDistinctNames(std::vector<DesignControl> controls);
 
     const std::vector<DesignControl>& Controls() const { return controls_; }
 
@@ -102,6 +108,7 @@ Design ParseDesign(const QByteArray& json, std::string_view source);
 QByteArray SerializeDesign(const Design& design);
 
 // Reads the design file at path (a Qt resource path such as ":/tolvane/form1_design.json" works).
+// Anything but a regular file (a folder, a device, a pipe) is refused without being read.
 Design ReadDesign(const QString& path);
 // Writes the design to path all at once: on failure the file keeps its old content.
 void WriteDesign(const Design& design, const QString& path);

@@ -1,12 +1,21 @@
 #include "app/forms/design_store.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
 #include <limits>
 #include <string>
+#include <utility>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -197,6 +206,136 @@ TEST(DesignStoreTest, MissingFileNamesThePath) {
     } catch (const DesignError& error) {
         EXPECT_THAT(error.what(), HasSubstr(path.toStdString() + ": cannot be read"));
     }
+}
+
+// Far more controls and properties than a form has, in both shapes a design can grow: many
+// controls, and one control with many properties. Both read back whole.
+TEST(DesignStoreTest, ALargeDesignReadsBackWhole) {
+    for (const auto& [controls, properties] : {std::pair{4000, 20}, std::pair{1, 80000}}) {
+        QJsonArray list;
+        for (int c = 0; c < controls; ++c) {
+            QJsonObject values;
+            for (int p = 0; p < properties; ++p) {
+                values.insert(QStringLiteral("P%1").arg(p), c + p);
+            }
+            list.append(QJsonObject{{"name", QStringLiteral("Button%1").arg(c)},
+                                    {"type", "T"},
+                                    {"placement", QJsonObject{{"left", c}}},
+                                    {"properties", values}});
+        }
+        const Design design =
+            ParseDesign(QJsonDocument(QJsonObject{{"controls", list}}).toJson(), "large.json");
+        ASSERT_EQ(design.Controls().size(), static_cast<std::size_t>(controls));
+        for (int c = 0; c < controls; ++c) {
+            const DesignControl& control = design.Controls()[static_cast<std::size_t>(c)];
+            ASSERT_EQ(control.Name, "Button" + std::to_string(c));
+            EXPECT_EQ(*control.Placement.Find("LEFT"), DesignValue(std::int32_t{c}));
+            ASSERT_EQ(control.Properties.Entries().size(), static_cast<std::size_t>(properties));
+            for (const auto& [key, value] : control.Properties.Entries()) {
+                EXPECT_EQ(value, DesignValue(std::int32_t{c + std::stoi(key.substr(1))})) << key;
+            }
+        }
+        EXPECT_NE(design.Find("button0"), nullptr);
+    }
+}
+
+TEST(DesignStoreTest, KeysAndNamesAreCutShortAndBadUtf16IsNamed) {
+    const std::string long_key(2000, 'k');
+    const std::string shown = std::string(60, 'k') + "...";
+    const struct {
+        std::string json;
+        std::string message;
+    } cases[] = {
+        {R"({"controls": [{"name": "B", "type": "T", ")" + long_key + R"(": 1}]})",
+         R"(unknown key ")" + shown + R"(")"},
+        {WithProperties(R"({")" + long_key + R"(": [1]})"),
+         R"(property ")" + shown + R"(": an array is not a design value)"},
+        {R"({"controls": [{"name": ")" + long_key + R"(", "type": 7}]})",
+         R"(control ")" + shown + R"(", key "type": 7 is not text)"},
+        {WithProperties(R"({"\ud800x": 1})"), R"(key "?x" is not valid UTF-16)"},
+        {WithProperties(R"({"\udc00": 1})"), "is not valid UTF-16"},
+        {R"({"controls": [{"name": "B", "type": "T", "placement": {"\ud800": 1}}]})",
+         R"(control "B": key "?" is not valid UTF-16)"},
+    };
+    for (const auto& c : cases) {
+        const std::string message = ParseError(c.json);
+        EXPECT_THAT(message, AllOf(HasSubstr("form1_design.json"), HasSubstr(c.message))) << c.json;
+        EXPECT_LT(message.size(), 300u) << message;
+    }
+    // A pair of surrogates is one valid character and stays a key.
+    const Design paired =
+        ParseDesign(QByteArray::fromStdString(WithProperties(R"({"\ud83d\ude00": 1})")), "paired");
+    EXPECT_NE(paired.Control("StylerButton1").Properties.Find("😀"), nullptr);
+}
+
+std::string ReadError(const QString& path) {
+    try {
+        ReadDesign(path);
+    } catch (const DesignError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// A folder, a device that never ends and a pipe that no one writes to are refused at once,
+// without reading them or waiting for a writer.
+TEST(DesignStoreTest, OnlyARegularFileIsRead) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString fifo = directory.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path;
+        std::string message;
+    } cases[] = {{directory.path(), "it is a folder, not a regular file"},
+                 {QStringLiteral("/dev/zero"), "it is a device, not a regular file"},
+                 {fifo, "it is a pipe, not a regular file"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadError(c.path), c.path.toStdString() + ": cannot be read: " + c.message);
+    }
+}
+
+std::string WriteError(const Design& design, const QString& path) {
+    try {
+        WriteDesign(design, path);
+    } catch (const DesignError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// The message names the system's reason, in cases that fail for root as well: a folder that is
+// a file, and a write cut short by the file size limit (as a full disk would cut it), which
+// leaves the old content in place.
+TEST(DesignStoreTest, AFailedWriteNamesTheReasonAndKeepsTheOldContent) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString path = directory.filePath("design.json");
+    WriteDesign(Design{}, path);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray old_content = written.readAll();
+    written.close();
+    EXPECT_EQ(WriteError(Design{}, path + "/design.json"),
+              path.toStdString() + "/design.json: cannot be written: Not a directory");
+
+    Design large;
+    for (int c = 0; c < 100; ++c) {
+        large.Add({"Button" + std::to_string(c), "Tolvane.StylerButton", {}, {}});
+    }
+    ASSERT_GT(SerializeDesign(large).size(), 4096);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{4096, saved.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string message = WriteError(large, path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(message, path.toStdString() + ": cannot be written: File too large");
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), old_content);
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{"design.json"});
 }
 
 TEST(DesignStoreTest, ControlsAreFoundByNameWithoutRegardToCase) {
