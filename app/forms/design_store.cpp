@@ -491,26 +491,35 @@ std::string FileKind(mode_t mode) {
     if (S_ISSOCK(mode)) {
         return "a socket";
     }
-    return "not a regular file";
+    return "something else";
 }
 
-// Opens a file on disk for reading, refusing anything but a regular file. The type is checked on
-// the open descriptor, so nothing can swap the file in between; O_NONBLOCK keeps the open of a
-// pipe without a writer from waiting for one.
+[[noreturn]] void FailNotRegular(const std::string& where, mode_t mode) {
+    Fail(where, "cannot be read: it is " + FileKind(mode) + ", not a regular file");
+}
+
+// Opens a file on disk for reading, refusing anything but a regular file. The type is checked
+// before the open, so a device is never opened, and again on the open descriptor, so nothing can
+// swap the file in between; O_NONBLOCK keeps the open of a pipe that took the file's place from
+// waiting for a writer.
 void OpenRegularFile(QFile& file, const QString& path, const std::string& where) {
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        FailNotRegular(where, status.st_mode);
+    }
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
         Fail(where, std::string("cannot be read: ") + std::strerror(errno));
     }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(descriptor, &status) != 0) {
         const int error = errno;
         ::close(descriptor);
-        Fail(where, "cannot be read: " +
-                        (S_ISREG(status.st_mode)
-                             ? std::string(std::strerror(error))
-                             : "it is " + FileKind(status.st_mode) + ", not a regular file"));
+        Fail(where, std::string("cannot be read: ") + std::strerror(error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        FailNotRegular(where, status.st_mode);
     }
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
