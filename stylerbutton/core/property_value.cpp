@@ -14,6 +14,9 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+// C++20 deduces this from the aggregate alone, but clang 14 does not implement that yet.
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 [[noreturn]] void Fail(std::string_view key, const PropertyValue& value,
                        const std::string& problem) {
