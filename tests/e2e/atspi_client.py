@@ -29,7 +29,7 @@ def wait_for(what, deadline, probe):
         if found is not None:
             return found
         if time.monotonic() >= deadline:
-            fail(what)
+            fail(what() if callable(what) else what)
         time.sleep(0.1)
 
 
@@ -40,6 +40,15 @@ def tolvane_window():
                     window.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW):
                 return window
     return None
+
+
+def desktop_names():
+    """The applications on the desktop with their windows, for a failure message."""
+    try:
+        return [(app.name, [window.name for window in app or [] if window is not None])
+                for app in pyatspi.Registry.getDesktop(0) if app is not None]
+    except Exception as error:  # the bus itself may be what went wrong
+        return "unreadable: %s" % error
 
 
 def children(window):
@@ -57,7 +66,8 @@ def main():
     expected_counter, timeout = sys.argv[1], float(sys.argv[2])
     deadline = time.monotonic() + timeout
 
-    window = wait_for("no window named Tolvane in the desktop tree", deadline, tolvane_window)
+    window = wait_for(lambda: "no window named Tolvane in the desktop tree; it holds: %r"
+                      % desktop_names(), deadline, tolvane_window)
     print("window: %s %r" % (window.getRoleName(), window.name), flush=True)
 
     button = wait_for("no push button named 关闭 in the window", deadline, lambda: next(

@@ -548,6 +548,21 @@ e2e_start_accessibility() {
     E2E_PIDS+=($!)
     e2e_poll 10 e2e_accessibility_bus_up ||
         fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/at-spi.log")"
+    # The registry starts on the first call that needs it; a program that registers while it is
+    # still starting on a loaded machine may never appear in the desktop tree. Start it first.
+    E2E_A11Y_BUS=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress | sed -n 's/^ *string "\(.*\)"$/\1/p')
+    dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.StartServiceByName string:org.a11y.atspi.Registry uint32:0 \
+        >/dev/null 2>&1 || true
+    e2e_poll 20 e2e_accessibility_registry_up || fail "the AT-SPI registry did not start"
+}
+
+# True once the AT-SPI registry owns its name on the accessibility bus.
+e2e_accessibility_registry_up() {
+    dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null |
+        grep -q 'boolean true'
 }
 
 # True once the AT-SPI bus answers on the session bus with its address.
