@@ -33,8 +33,16 @@ def wait_for(what, deadline, probe):
         time.sleep(0.1)
 
 
+def desktop():
+    """The desktop, read afresh: an application that registers while the client starts would
+    otherwise stay missing from the cached list of its children."""
+    root = pyatspi.Registry.getDesktop(0)
+    root.clearCache()
+    return root
+
+
 def tolvane_window():
-    for app in pyatspi.Registry.getDesktop(0):
+    for app in desktop():
         for window in app or []:
             if window is not None and window.name == "Tolvane" and \
                     window.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW):
@@ -46,7 +54,7 @@ def desktop_names():
     """The applications on the desktop with their windows, for a failure message."""
     try:
         return [(app.name, [window.name for window in app or [] if window is not None])
-                for app in pyatspi.Registry.getDesktop(0) if app is not None]
+                for app in desktop() if app is not None]
     except Exception as error:  # the bus itself may be what went wrong
         return "unreadable: %s" % error
 

@@ -10,8 +10,21 @@ readonly PYTHON=${TOLVANE_PYTHON:-/usr/bin/python3}
 
 e2e_start_display
 e2e_start_accessibility
-e2e_launch --clock "$CLOCK"
-e2e_wait_window Tolvane 15 >/dev/null || fail "no window titled Tolvane appeared"
+# Now and then (about one start in ten on this two-core machine) Qt's accessibility bridge never
+# registers the program with the registry. That is Qt's start-up, not the window: such a start
+# is ended and the program started once more, and the test says so.
+for attempt in 1 2; do
+    e2e_launch --clock "$CLOCK"
+    e2e_wait_window Tolvane 15 >/dev/null || fail "no window titled Tolvane appeared"
+    # The client reads the desktop's list of applications once and then follows its changes; it
+    # starts once the program is on that list, so a late registration is not lost between the two.
+    e2e_poll 15 e2e_accessible_application_registered && break
+    [ "$attempt" = 1 ] || fail "the program did not register with the AT-SPI registry, twice"
+    echo "note: the program did not register with the AT-SPI registry; starting it again"
+    kill "$E2E_APP"
+    e2e_wait_exit 10 >/dev/null || true
+    e2e_poll 10 e2e_no_window Tolvane || fail "the unregistered program's window stayed"
+done
 
 status=0
 "$PYTHON" "$(dirname "$0")/atspi_client.py" "344 天" 40 >"$E2E_TMP/client" 2>&1 || status=$?

@@ -558,6 +558,13 @@ e2e_start_accessibility() {
     e2e_poll 20 e2e_accessibility_registry_up || fail "the AT-SPI registry did not start"
 }
 
+# True once an application has registered with the AT-SPI registry.
+e2e_accessible_application_registered() {
+    dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.a11y.atspi.Registry \
+        /org/a11y/atspi/accessible/root org.a11y.atspi.Accessible.GetChildren 2>/dev/null |
+        grep -q 'object path'
+}
+
 # True once the AT-SPI registry owns its name on the accessibility bus.
 e2e_accessibility_registry_up() {
     dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.freedesktop.DBus / \
