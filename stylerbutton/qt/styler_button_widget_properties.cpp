@@ -16,54 +16,53 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The NOTIFY signal of each store key.
+// The Qt property and NOTIFY signal of each store key: one table, so a renamed property
+// cannot lose its signal or its name in Designer.
 struct NotifySignal {
     std::string_view key;
+    const char* property;
     void (StylerButtonWidget::*signal)();
 };
 
 using W = StylerButtonWidget;
 constexpr std::array<NotifySignal, 19> kNotifySignals{{
-    {keys::CaptionAlignment, &W::CaptionAlignmentChanged},
-    {keys::IconAlignment, &W::IconAlignmentChanged},
-    {keys::Caption, &W::CaptionChanged},
-    {keys::ForeColor, &W::ForeColorChanged},
-    {keys::CaptionDisableColor, &W::CaptionDisableColorChanged},
-    {keys::CaptionEffectColor, &W::CaptionEffectColorChanged},
-    {keys::CaptionEffect, &W::CaptionEffectChanged},
-    {keys::CaptionOffsetX, &W::CaptionOffsetXChanged},
-    {keys::CaptionOffsetY, &W::CaptionOffsetYChanged},
-    {keys::ShadowOffsetX, &W::ShadowOffsetXChanged},
-    {keys::ShadowOffsetY, &W::ShadowOffsetYChanged},
-    {keys::IconDisableColor, &W::IconDisableColorChanged},
-    {keys::Theme, &W::ThemeChanged},
-    {keys::FocusDottedRect, &W::FocusDottedRectChanged},
-    {keys::Enabled, &W::ButtonEnabledChanged},
-    {keys::Font, &W::CaptionFontChanged},
-    {keys::IconTransparentColour, &W::IconTransparentColourChanged},
-    {keys::Icon, &W::IconChanged},
-    {keys::RoundedValue, &W::RoundedValueChanged},
+    {keys::CaptionAlignment, "CaptionAlignment", &W::CaptionAlignmentChanged},
+    {keys::IconAlignment, "IconAlignment", &W::IconAlignmentChanged},
+    {keys::Caption, "Caption", &W::CaptionChanged},
+    {keys::ForeColor, "ForeColor", &W::ForeColorChanged},
+    {keys::CaptionDisableColor, "CaptionDisableColor", &W::CaptionDisableColorChanged},
+    {keys::CaptionEffectColor, "CaptionEffectColor", &W::CaptionEffectColorChanged},
+    {keys::CaptionEffect, "CaptionEffect", &W::CaptionEffectChanged},
+    {keys::CaptionOffsetX, "CaptionOffsetX", &W::CaptionOffsetXChanged},
+    {keys::CaptionOffsetY, "CaptionOffsetY", &W::CaptionOffsetYChanged},
+    {keys::ShadowOffsetX, "ShadowOffsetX", &W::ShadowOffsetXChanged},
+    {keys::ShadowOffsetY, "ShadowOffsetY", &W::ShadowOffsetYChanged},
+    {keys::IconDisableColor, "IconDisableColor", &W::IconDisableColorChanged},
+    {keys::Theme, "Theme", &W::ThemeChanged},
+    {keys::FocusDottedRect, "FocusDottedRect", &W::FocusDottedRectChanged},
+    {keys::Enabled, "ButtonEnabled", &W::ButtonEnabledChanged},
+    {keys::Font, "CaptionFont", &W::CaptionFontChanged},
+    {keys::IconTransparentColour, "IconTransparentColour", &W::IconTransparentColourChanged},
+    {keys::Icon, "Icon", &W::IconChanged},
+    {keys::RoundedValue, "RoundedValue", &W::RoundedValueChanged},
 }};
+
+// The entry of a store key, or the end of the table.
+const NotifySignal* Find(std::string_view key) {
+    return std::find_if(kNotifySignals.begin(), kNotifySignals.end(),
+                        [key](const NotifySignal& entry) { return entry.key == key; });
+}
 
 }  // namespace
 
 const char* StylerButtonWidget::QtPropertyName(std::string_view key) {
-    if (key == keys::Enabled) {
-        return "ButtonEnabled";
-    }
-    if (key == keys::Font) {
-        return "CaptionFont";
-    }
-    const auto* found = std::find_if(kNotifySignals.begin(), kNotifySignals.end(),
-                                     [key](const NotifySignal& entry) { return entry.key == key; });
-    // The other keys are string literals of the property table: their data is 0-terminated.
-    return found != kNotifySignals.end() ? found->key.data() : nullptr;
+    const NotifySignal* found = Find(key);
+    return found != kNotifySignals.end() ? found->property : nullptr;
 }
 
 void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
     emit PropertyChanged(FromUtf8(key));
-    const auto* found = std::find_if(kNotifySignals.begin(), kNotifySignals.end(),
-                                     [key](const NotifySignal& entry) { return entry.key == key; });
+    const NotifySignal* found = Find(key);
     if (found != kNotifySignals.end()) {
         emit(this->*found->signal)();
     }
