@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/runtime/overflow_error.h"
+#include "app/runtime/quoted.h"
 #include "app/runtime/rounding.h"
 
 namespace tolvane::runtime {
@@ -95,8 +96,8 @@ double LeadingValue(std::string_view text) {
     }
     const auto value = ParseUnsigned(form);
     if (!value) {
-        throw OverflowError("overflow: the number that \"" + std::string(text) +
-                            "\" begins with does not fit double");
+        throw OverflowError("overflow: the number that " + Quoted(text) +
+                            " begins with does not fit double");
     }
     return negative && *value != 0.0 ? -*value : *value;
 }

@@ -2,6 +2,8 @@
 
 #include "stylerbutton/core/property_store.h"
 
+#include "app/runtime/quoted.h"
+
 #include <charconv>
 #include <limits>
 #include <sstream>
@@ -66,7 +68,7 @@ PropertyValueError::PropertyValueError(std::string key, std::string value,
 std::string DescribeValue(const PropertyValue& value) {
     return std::visit(Overloaded{
                           [](std::monostate) -> std::string { return "nothing"; },
-                          [](const std::string& text) { return "\"" + text + "\""; },
+                          [](const std::string& text) { return runtime::Quoted(text); },
                           [](std::int32_t number) { return std::to_string(number); },
                           [](std::int16_t number) { return std::to_string(number); },
                           [](bool flag) -> std::string { return flag ? "True" : "False"; },
@@ -75,7 +77,8 @@ std::string DescribeValue(const PropertyValue& value) {
                                   return "no font";
                               }
                               std::ostringstream out;
-                              out << "font \"" << font->Name << "\" " << font->SizePoints << " pt";
+                              out << "font " << runtime::Quoted(font->Name) << " "
+                                  << font->SizePoints << " pt";
                               return out.str();
                           },
                           [](const PictureRef& picture) -> std::string {

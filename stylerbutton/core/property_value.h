@@ -34,8 +34,8 @@ class PropertyValueError : public std::runtime_error {
     std::string value_;
 };
 
-// The value written out for messages: "abc" in quotes, 40000, True, nothing, font "宋体" 9 pt,
-// picture 16 x 16.
+// The value written out for messages: "abc" in quotes (escaped and cut short as messages quote
+// any value), 40000, True, nothing, font "宋体" 9 pt, picture 16 x 16.
 std::string DescribeValue(const PropertyValue& value);
 
 // Whether two stored values are the same, as a store decides whether a value equals its default:

@@ -23,7 +23,15 @@ TEST(LeadingValueTest, ReadsTheNumberATextBeginsWith) {
     for (const auto& c : cases) {
         EXPECT_EQ(LeadingValue(c.text), c.value) << '"' << c.text << '"';
     }
-    EXPECT_THROW(LeadingValue("1" + std::string(400, '0')), OverflowError);
+    // The overflow names the text as messages quote values: escaped and cut short.
+    try {
+        LeadingValue("1" + std::string(400, '0') + "\n\xff");
+        ADD_FAILURE() << "no overflow";
+    } catch (const OverflowError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "overflow: the number that \"1" + std::string(59, '0') +
+                      "...\" begins with does not fit double");
+    }
 }
 
 // A number too small for a double reads as its nearest double, 0, without its sign; one too

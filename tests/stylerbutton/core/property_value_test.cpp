@@ -54,6 +54,12 @@ TEST(PropertyValueTest, UnconvertibleValuesNameKeyAndValue) {
         EXPECT_STREQ(error.what(),
                      "property \"Theme\": stored value \"abc\" is not a 32-bit integer");
     }
+    // A hostile stored text is named escaped and cut short, so the message stays one short line.
+    try {
+        ToInt32("Theme", "\x1b[2J\n" + std::string(5000, '7') + "x");
+    } catch (const PropertyValueError& error) {
+        EXPECT_EQ(error.Value(), "\"\\x1b[2J\\n" + std::string(51, '7') + "...\"");
+    }
 }
 
 TEST(PropertyValueTest, SixteenBitReadsStayInRange) {
