@@ -494,8 +494,10 @@ std::string FileKind(mode_t mode) {
     return "something else";
 }
 
-[[noreturn]] void FailNotRegular(const std::string& where, mode_t mode) {
-    Fail(where, "cannot be read: it is " + FileKind(mode) + ", not a regular file");
+// verb: "read" or "written".
+[[noreturn]] void FailNotRegular(const std::string& where, mode_t mode, const char* verb = "read") {
+    Fail(where, std::string("cannot be ") + verb + ": it is " + FileKind(mode) +
+                    ", not a regular file");
 }
 
 // Opens a file on disk for reading, refusing anything but a regular file. The type is checked
@@ -557,6 +559,12 @@ Design ReadDesign(const QString& path) {
 }
 
 void WriteDesign(const Design& design, const QString& path) {
+    // A save replaces the file it finally names, following links: a device, a pipe or a folder
+    // there (say a link to /dev/full) would be replaced by a regular file, so it is refused.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        FailNotRegular(path.toStdString(), status.st_mode, "written");
+    }
     const QByteArray json = SerializeDesign(design);
     QSaveFile file(path);
     // Qt often reports these failures as "Unknown error"; errno, taken right after the failing

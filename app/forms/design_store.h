@@ -110,7 +110,9 @@ QByteArray SerializeDesign(const Design& design);
 // Reads the design file at path (a Qt resource path such as ":/tolvane/form1_design.json" works).
 // Anything but a regular file (a folder, a device, a pipe) is refused without being read.
 Design ReadDesign(const QString& path);
-// Writes the design to path all at once: on failure the file keeps its old content.
+// Writes the design to path all at once: on failure the file keeps its old content. What path
+// names (through links) must be a regular file or nothing; a folder, a device or a pipe is
+// refused and left as it is.
 void WriteDesign(const Design& design, const QString& path);
 
 }  // namespace tolvane::forms

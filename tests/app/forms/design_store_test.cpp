@@ -338,6 +338,21 @@ TEST(DesignStoreTest, AFailedWriteNamesTheReasonAndKeepsTheOldContent) {
     EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{"design.json"});
 }
 
+// A save never replaces what is not a regular file, even through a link: the pipe stays a pipe.
+TEST(DesignStoreTest, OnlyARegularFileIsReplaced) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString fifo = directory.filePath("pipe");
+    const QString link = directory.filePath("design.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, link));
+    EXPECT_EQ(WriteError(Design{}, link),
+              link.toStdString() + ": cannot be written: it is a pipe, not a regular file");
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
 TEST(DesignStoreTest, ControlsAreFoundByNameWithoutRegardToCase) {
     Design design;
     design.Add({"StylerButton1", "Tolvane.StylerButton", {}, {}});
