@@ -1,5 +1,5 @@
 # Compile options shared by every target of our own code: C++20, strict warnings as errors,
-# and the sanitizers when TOLVANE_SANITIZE is on.
+# the sanitizers when TOLVANE_SANITIZE is on, and libFuzzer's coverage when TOLVANE_FUZZ is on.
 function(tolvane_target_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
     target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
@@ -8,6 +8,9 @@ function(tolvane_target_options target)
                                                  -fno-sanitize-recover=undefined
                                                  -fno-omit-frame-pointer)
         target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+        if(TOLVANE_FUZZ)
+            target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+        endif()
     else()
         # Hardened as Debian's dpkg-buildflags would: a stack protector, fortified libc calls
         # (they need optimisation, so not in Debug builds), and relocations bound at start and

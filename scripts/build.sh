@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds Tolvane. Usage: scripts/build.sh [normal|sanitize]
-#   normal    build/          optimised with debug info, tests and benchmarks
-#   sanitize  build-sanitize/ AddressSanitizer and UndefinedBehaviorSanitizer, tests only
+# Configures and builds Tolvane. Usage: scripts/build.sh [normal|sanitize|clang]
+#   normal    build/          g++, optimised with debug info, tests and benchmarks
+#   sanitize  build-sanitize/ g++, AddressSanitizer and UndefinedBehaviorSanitizer, tests only
+#   clang     build-clang/    clang, optimised, both sanitizers, tests and the libFuzzer targets
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,9 @@ kind=${1:-normal}
 case "$kind" in
     normal) dir=build; options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
     sanitize) dir=build-sanitize; options=(-DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON) ;;
-    *) echo "build: unknown kind \"$kind\" (use normal or sanitize)" >&2; exit 2 ;;
+    clang) dir=build-clang
+           options=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON) ;;
+    *) echo "build: unknown kind \"$kind\" (use normal, sanitize or clang)" >&2; exit 2 ;;
 esac
 
 # ccache, where present, makes rebuilds in fresh clones quick: paths below the clone are

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake ninja-build pkg-config
+    # the second compiler, and libFuzzer with the sanitizer runtimes for the fuzz targets
+    clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     # the StylerButton's Qt Designer plugin (Qt's UiPlugin interface) and Designer itself
     qt6-tools-dev qt6-tools-dev-tools
@@ -22,7 +24,7 @@ packages=(
     # dpkg-shlibdeps with file and binutils, which cpack -G DEB uses to find the dependencies
     desktop-file-utils appstream lintian dpkg-dev file binutils
     # whole-program measurements (scripts/perf)
-    time gdb linux-perf
+    time gdb linux-perf xrestop
 )
 
 missing=()

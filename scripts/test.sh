@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: once in the normal build and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs every test three times: in the normal build, with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and built with clang (both sanitizers again),
+# where the fuzz targets also run for a short while each on top of their seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
 status=0
-for kind in normal sanitize; do
+for kind in normal sanitize clang; do
     echo "== $kind build =="
     scripts/build.sh "$kind"
     dir=build
-    [ "$kind" = sanitize ] && dir=build-sanitize
+    [ "$kind" != normal ] && dir=build-$kind
     echo "== $kind tests =="
     if ! ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
          LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \

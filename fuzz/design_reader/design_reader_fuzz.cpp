@@ -1,0 +1,77 @@
+// The design reader on any bytes, and the button loading what it accepted. Oracles: an accepted
+// design saves and reads back as the same design (and saves to the same text again); a refused
+// one, or a button refusing a stored value, gives one bounded line.
+#include <cstdint>
+#include <string_view>
+
+#include <QByteArray>
+
+#include "app/forms/design_store.h"
+#include "app/gdi/text_engine.h"
+#include "fuzz/oracles.h"
+#include "stylerbutton/core/offscreen_container.h"
+#include "stylerbutton/core/property_value.h"
+#include "stylerbutton/core/styler_button.h"
+#include "stylerbutton/qt/design_property_store.h"
+
+namespace {
+
+using namespace tolvane;
+using fuzz::IsBoundedLine;
+using fuzz::Require;
+
+class NoTextEngine final : public gdi::TextEngine {
+  public:
+    double TextWidth(const gdi::Surface&, std::string_view) override { return 0; }
+    double TextHeight(const gdi::Surface&, std::string_view) override { return 0; }
+    void Print(gdi::Surface&, int, int, std::string_view) override {}
+};
+
+// Loads every button of the design into a small offscreen button.
+void LoadButtons(forms::Design& design, std::string_view input) {
+    NoTextEngine text;
+    for (const forms::DesignControl& control : design.Controls()) {
+        if (control.Type != styler::kStylerButtonTypeName) {
+            continue;
+        }
+        forms::DesignControl copy = control;
+        styler::OffscreenContainer container(32, 16, text, nullptr);
+        styler::StylerButton button(container);
+        try {
+            auto store = styler::DesignPropertyStore::ForControl(copy);
+            button.LoadProperties(store);
+        } catch (const styler::PropertyValueError& error) {
+            Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
+                    input);
+        } catch (const forms::DesignError& error) {
+            Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
+                    input);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    forms::Design design;
+    try {
+        design = forms::ParseDesign(json, "fuzz.json");
+    } catch (const forms::DesignError& error) {
+        Require(IsBoundedLine(error.what()), "a refusal is not one bounded line", input);
+        return 0;
+    }
+    const QByteArray saved = forms::SerializeDesign(design);
+    forms::Design again;
+    try {
+        again = forms::ParseDesign(saved, "fuzz.json");
+    } catch (const forms::DesignError& error) {
+        Require(false, error.what(), input);
+    }
+    Require(again == design, "a saved design reads back as another design", input);
+    Require(forms::SerializeDesign(again) == saved, "a design saves to other text the second time",
+            input);
+    LoadButtons(design, input);
+    return 0;
+}
