@@ -29,6 +29,13 @@ bool IsShortCluster(const QString& name) {
                        [](QChar c) { return c == u'h' || c == u'v'; });
 }
 
+// An option as a message names it: a cluster of -h and -v can be of any length, so a long one is
+// cut as quoted values are.
+std::string OptionName(const QString& name) {
+    const auto shown = static_cast<qsizetype>(runtime::kQuotedMaxLength);
+    return name.size() > shown ? name.left(shown).toStdString() + "..." : name.toStdString();
+}
+
 // How an unknown option was spelled: "--name" when an argument says so, "-n" otherwise.
 QString OptionSpelling(const QString& name, const QStringList& arguments) {
     const QString long_form = QStringLiteral("--") + name;
@@ -60,7 +67,7 @@ CommandLineError ParseFailure(const QCommandLineParser& parser, const QStringLis
         const QString name = argument.left(equals);
         if (equals > 0 && (name == QStringLiteral("--help") ||
                            name == QStringLiteral("--version") || IsShortCluster(name))) {
-            return {name.toStdString() + " takes no value, got " +
+            return {OptionName(name) + " takes no value, got " +
                     Quoted(argument.mid(equals + 1))};
         }
     }

@@ -101,6 +101,9 @@ TEST(CommandLine, RefusalsNameTheOffendingValue) {
         std::vector<std::string_view> args;
         std::string_view expected_in_message;
     };
+    // A cluster of short options of any length is named cut short.
+    const std::string long_cluster = "-" + std::string(5000, 'h') + "=1";
+    const std::string long_cluster_shown = "-" + std::string(59, 'h') + "... takes no value";
     const std::vector<Case> cases{
         {{"--colour"}, "\"--colour\""},
         {{"clock"}, "\"clock\""},
@@ -113,6 +116,7 @@ TEST(CommandLine, RefusalsNameTheOffendingValue) {
         {{"--clock", "2013-04-28 10:54:50", "--clock", "2013-04-28 10:54:50"}, "more than once"},
         {{"--help=yes"}, "\"yes\""},
         {{"-v=1"}, "-v takes no value, got \"1\""},
+        {{long_cluster}, long_cluster_shown},
         {{"-x"}, "unknown option \"-x\""},
         {{"--screenshot", "a.png", "--screenshot", "b.png"}, "more than once"},
         {{"--screenshot", "x.xyz"}, "\"x.xyz\": unknown image type"},
