@@ -2,9 +2,11 @@
 // hover polls and repaints, with handlers that change properties from inside its events.
 // Oracles beyond the sanitizers: the window region stays inside the button, a stored property
 // that cannot be read back is refused with one bounded line, and a saved button loads back into
-// a new one that saves the same properties and paints the same pixels and region.
+// a new one that saves the same properties and paints the same pixels (with a known theme) and
+// region.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -253,9 +255,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     button.Teardown();
     button.OnPaint();
     copy.OnPaint();
-    Require(container.Surface().Pixels().size() == copy_container.Surface().Pixels().size() &&
-                std::equal(container.Surface().Pixels().begin(), container.Surface().Pixels().end(),
-                           copy_container.Surface().Pixels().begin()),
+    // A theme the painter does not know draws nothing over the surface's background, which is
+    // whatever the last theme drawn left there: not a property, so not saved.
+    const bool painted = button.Theme() >= ThemeDarkGloss && button.Theme() <= ThemeSilver;
+    const auto& pixels = container.Surface().Pixels();
+    const auto& copied = copy_container.Surface().Pixels();
+    Require(!painted || std::equal(pixels.begin(), pixels.end(), copied.begin(), copied.end()),
             "a loaded button paints other pixels", input);
     Require(container.Region() == copy_container.Region(), "a loaded button has another region",
             input);
