@@ -63,6 +63,7 @@ StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget
     hover_timer_.SetEnabled(false);
     hover_timer_.SetInterval(static_cast<int>(kHoverPollInterval.count()));
     hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
+    WatchTopLevelWindow();
     RelayEvents();
     InstallStylerButtonAccessible();
     // The caption is the accessible name.
@@ -120,13 +121,73 @@ void StylerButtonWidget::TellAccessibleStateChanges() {
     }
 }
 
-// The poll runs twenty times a second for as long as the program runs, and each question to the
-// windowing system is a round trip to the X server. While the pointer is outside the button's
-// top-level window (Qt follows it there through enter and leave events) and the button does not
-// count it as over itself, no answer could change anything: the window under the pointer is not
-// the button's. The poll then keeps the position it read last and asks nothing.
+// Each question to the windowing system is a round trip to the X server. While the pointer is
+// outside the button's top-level window (Qt follows it there through enter and leave events) and
+// the button does not count it as over itself, no answer could change anything: the window under
+// the pointer is not the button's. The poll then does not tick at all; a tick that still comes
+// (one due as the pointer left) keeps the position read last and asks nothing.
 bool StylerButtonWidget::PointerMayBeOverButton() const {
     return button_.MouseOver() != BoolFalse || window()->underMouse();
+}
+
+void StylerButtonWidget::StartHoverTimer() {
+    hover_started_ = true;
+    SyncHoverTimer();
+}
+
+void StylerButtonWidget::StopHoverTimer() {
+    hover_started_ = false;
+    SyncHoverTimer();
+}
+
+void StylerButtonWidget::SyncHoverTimer() {
+    const bool tick = hover_started_ && PointerMayBeOverButton();
+    if (tick != hover_timer_.Enabled()) {
+        hover_timer_.SetEnabled(tick);
+    }
+}
+
+void StylerButtonWidget::WatchTopLevelWindow() {
+    QWidget* top = window();
+    if (top == watched_window_) {
+        return;
+    }
+    if (watched_window_ && watched_window_ != this) {
+        watched_window_->removeEventFilter(this);
+    }
+    watched_window_ = top;
+    if (top != this) {
+        top->installEventFilter(this);
+    }
+    SyncHoverTimer();
+}
+
+// Qt marks a widget as under the mouse before its enter or leave event reaches any filter.
+bool StylerButtonWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watched_window_ &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+        SyncHoverTimer();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool StylerButtonWidget::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+        case QEvent::ParentChange:
+        case QEvent::Show:
+            WatchTopLevelWindow();
+            break;
+        case QEvent::Enter:
+        case QEvent::Leave:
+            if (window() == this) {
+                SyncHoverTimer();
+            }
+            break;
+        default:
+            break;
+    }
+    return handled;
 }
 
 ScreenPoint StylerButtonWidget::GetCursorPos() {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -48,8 +49,10 @@ namespace tolvane::styler {
 //           another tick's handler), started and stopped by the button; GetCursorPos is
 //           QCursor::pos() and IsOwnWindowAt is QApplication::widgetAt() == this, which honours
 //           the mask and any window that covers the button. While the pointer is outside the
-//           top-level window and MouseOver is false, neither asks the windowing system: the
-//           answer could only be "not the button", and the idle program stays cheap.
+//           top-level window and MouseOver is false, a poll could only answer "not the button":
+//           the timer then stays started for the button (IsHoverTimerRunning) but does not tick,
+//           so the idle program sleeps. The pointer entering the window starts it ticking again,
+//           one poll period later at most, as a running poll would have seen it.
 //
 // Events. The button's ten events are Qt signals of the same names (Click, DoubleClick, KeyDown,
 // KeyPress, KeyUp, MouseDown, MouseMove, MouseUp, MouseEnters, MouseLeaves), raised when the
@@ -193,13 +196,15 @@ class StylerButtonWidget : public QWidget, public Container {
     gdi::Surface& Surface() override;
     gdi::TextEngine& Text() override { return text_; }
     void SetWindowRgn(gdi::Region region) override;
-    void StartHoverTimer() override { hover_timer_.SetEnabled(true); }
-    void StopHoverTimer() override { hover_timer_.SetEnabled(false); }
-    bool IsHoverTimerRunning() const override { return hover_timer_.Enabled(); }
+    void StartHoverTimer() override;
+    void StopHoverTimer() override;
+    bool IsHoverTimerRunning() const override { return hover_started_; }
     ScreenPoint GetCursorPos() override;
     bool IsOwnWindowAt(ScreenPoint point) override;
     // Whether the hover poll needs to ask the windowing system at all.
     bool PointerMayBeOverButton() const;
+    // Whether the hover poll's timer is ticking: started, and the pointer may be over the button.
+    bool IsHoverPollTicking() const { return hover_timer_.Running(); }
 
   signals:
     // ---- The button's events ------------------------------------------------------------------
@@ -238,6 +243,8 @@ class StylerButtonWidget : public QWidget, public Container {
     void RoundedValueChanged();
 
   protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -262,6 +269,10 @@ class StylerButtonWidget : public QWidget, public Container {
     void SyncSurfaceSize();
     // OnPaint, if asked for.
     void RunPendingPaintRow();
+    // Lets the hover timer tick exactly while it is started and the pointer may be over the
+    // button; the top-level window's enter and leave events call it, so it watches that window.
+    void SyncHoverTimer();
+    void WatchTopLevelWindow();
     // Runs one input of the button, reporting an exception from a host's handler.
     template <class Input>
     void Deliver(Input&& input);
@@ -273,6 +284,10 @@ class StylerButtonWidget : public QWidget, public Container {
     gdi::Surface surface_;
     forms::QtTextEngine text_;
     forms::FormTimer hover_timer_;
+    // The button's wish: tmrCheck started or stopped.
+    bool hover_started_ = false;
+    // The top-level window whose enter and leave events are watched.
+    QPointer<QWidget> watched_window_;
     gdi::Region region_;
     // The pointer's position at the last poll that read it.
     ScreenPoint last_cursor_pos_;

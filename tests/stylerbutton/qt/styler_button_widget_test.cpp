@@ -400,6 +400,33 @@ TEST_F(StylerButtonWidgetHoverTest, CutAwayCornerAndCoveringWindowCountAsOutside
                                    At("MouseEnters", kInside), At("MouseLeaves", kInside)));
 }
 
+// The timer ticks only while the pointer is over the window or the button counts it as over
+// itself; leaving the window straight from the button still gets its MouseLeaves, and coming
+// back gets MouseEnters from the restarted poll.
+TEST_F(StylerButtonWidgetHoverTest, PollTicksOnlyWhileThePointerMayBeOverTheButton) {
+    // The window opens away from the pointer (the offscreen platform would not report leaving a
+    // window that opened under it).
+    const QPoint away = window_.mapToGlobal(QPoint(-60, -60));
+    QCursor::setPos(away);
+    Show();
+    for (int round = 0; round < 2; ++round) {
+        QCursor::setPos(away);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !button_->IsHoverPollTicking(); }, 1000));
+        EXPECT_TRUE(button_->IsHoverTimerRunning());
+        QCursor::setPos(button_->mapToGlobal(kInside));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(button_->IsHoverPollTicking());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Button().MouseOver() == BoolTrue; }, 1000));
+    }
+    QCursor::setPos(away);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Button().MouseOver() == BoolFalse; }, 1000));
+    EXPECT_FALSE(button_->IsHoverPollTicking());
+    const std::string enters = At("MouseEnters", kInside);
+    const std::string leaves = "MouseLeaves " + std::to_string(away.x()) + " " +
+                               std::to_string(away.y());
+    EXPECT_THAT(Log(), ElementsAre(enters, leaves, enters, leaves));
+}
+
 // ---- Qt properties ------------------------------------------------------------------------------
 
 TEST_F(StylerButtonWidgetTest, PropertiesReadAndWriteTheButtonByName) {
