@@ -21,6 +21,39 @@ void InstallFontSubstitutions() {
                                {QString::fromUtf8(kTahomaSubstitute), cjk});
 }
 
+namespace {
+
+// The installed faces a design face is drawn in, best first. A design face with a stand-in is
+// asked for by the stand-in's name, so Qt finds it at once instead of first failing to match the
+// Windows name and then trying its substitutions; the pixels are the same either way. A face
+// without a stand-in is asked for as named, with the CJK face behind it when it asks for GB2312.
+QStringList FamiliesFor(const gdi::Font& spec) {
+    static const struct {
+        QString Face;
+        QStringList StandIns;
+    } kStandIns[] = {
+        {QString::fromUtf8(kSongFace), {QString::fromUtf8(kSongSubstitute)}},
+        {QString::fromUtf8(kGothicFace),
+         {QString::fromUtf8(kGothicSubstitute), QString::fromUtf8(kSongSubstitute)}},
+        {QString::fromUtf8(kTahomaFace),
+         {QString::fromUtf8(kTahomaSubstitute), QString::fromUtf8(kSongSubstitute)}},
+    };
+    const QString face =
+        QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size()));
+    for (const auto& entry : kStandIns) {
+        if (face.compare(entry.Face, Qt::CaseInsensitive) == 0) {
+            return entry.StandIns;
+        }
+    }
+    QStringList families{face};
+    if (spec.Charset == kGb2312Charset && face != QString::fromUtf8(kSongSubstitute)) {
+        families.append(QString::fromUtf8(kSongSubstitute));
+    }
+    return families;
+}
+
+}  // namespace
+
 QFont ToQFont(const gdi::Font& spec) {
     if (!(spec.SizePoints > 0.0 && spec.SizePoints <= kMaxFontPoints)) {
         throw std::invalid_argument("font size " + std::to_string(spec.SizePoints) +
@@ -28,13 +61,7 @@ QFont ToQFont(const gdi::Font& spec) {
                                     " pt");
     }
     QFont font;
-    const QString face =
-        QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size()));
-    QStringList families{face};
-    if (spec.Charset == kGb2312Charset && face != QString::fromUtf8(kSongSubstitute)) {
-        families.append(QString::fromUtf8(kSongSubstitute));
-    }
-    font.setFamilies(families);
+    font.setFamilies(FamiliesFor(spec));
     font.setPixelSize(std::max(1, PointsToPixels(spec.SizePoints)));
     // Weights share the 1..1000 scale; 0 means "any", which is regular.
     const int weight = spec.Weight <= 0 ? 400 : std::min(spec.Weight, 1000);

@@ -29,7 +29,7 @@ inline constexpr double kMaxFontPoints = 2160.0;
 // before any font is used.
 void InstallFontSubstitutions();
 
-// The Qt font for a font spec: face, size in pixels at 96 dots per inch (QFont::setPixelSize, so
+// The Qt font for a font spec: face (a Windows face above by its stand-in's name), size in pixels at 96 dots per inch (QFont::setPixelSize, so
 // the screen's reported DPI does not matter), weight, italic, underline and strikethrough.
 // Throws std::invalid_argument naming the size when it is not in (0, kMaxFontPoints] points.
 QFont ToQFont(const gdi::Font& spec);

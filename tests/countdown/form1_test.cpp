@@ -5,11 +5,13 @@
 #include <vector>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "app/forms/design_placement.h"
+#include "app/forms/fonts.h"
 #include "app/forms/design_store.h"
 #include "app/program.h"
 #include "app/runtime/date_serial.h"
@@ -65,20 +67,23 @@ TEST_F(Form1Test, LabelsTakeTheirDesignPlacesFontsAndVisibility) {
         LabelId label;
         QPoint at;
         int pixel_size;
-        const char* family;
+        const char* face;  // the installed face drawn for the design's 宋体 or MS UI Gothic
         bool bold;
     } cases[] = {
-        {Label1, {320, 136}, 14, "宋体", true}, {Label2, {392, 216}, 16, "宋体", true},
-        {Label3, {16, 264}, 14, "宋体", false}, {Label4, {224, 184}, 47, "MS UI Gothic", true},
-        {Label5, {16, 248}, 12, "宋体", false}, {Label6, {416, 216}, 16, "宋体", true},
-        {Label7, {16, 224}, 12, "宋体", false},
+        {Label1, {320, 136}, 14, forms::kSongSubstitute, true},
+        {Label2, {392, 216}, 16, forms::kSongSubstitute, true},
+        {Label3, {16, 264}, 14, forms::kSongSubstitute, false},
+        {Label4, {224, 184}, 47, forms::kGothicSubstitute, true},
+        {Label5, {16, 248}, 12, forms::kSongSubstitute, false},
+        {Label6, {416, 216}, 16, forms::kSongSubstitute, true},
+        {Label7, {16, 224}, 12, forms::kSongSubstitute, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.label) + 1);
         const forms::FormLabel& label = form_.Label(c.label);
         EXPECT_EQ(label.pos(), c.at);
         EXPECT_EQ(label.font().pixelSize(), c.pixel_size);
-        EXPECT_EQ(label.font().families().value(0), QString::fromUtf8(c.family));
+        EXPECT_EQ(QFontInfo(label.font()).family(), QString::fromUtf8(c.face));
         EXPECT_EQ(label.font().bold(), c.bold);
     }
     EXPECT_EQ(form_.Label(Label4).ToolTipText(), "点击此处直接计算剩余天数");
