@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Start-up time to the first painted frame and peak memory of tolvane, next to the smallest Qt
-# Widgets program that shows the same background picture (bench/minimal_qt_window.cpp), on a
-# private X display (Xvfb) with the xfwm4 window manager.
+# Start-up time to the first painted frame and peak memory of tolvane, next to two plain Qt
+# Widgets programs: the floor, the same settled window made of QLabels over the same picture
+# (bench/floor_qt_window.cpp), and the smallest program that shows the picture alone
+# (bench/minimal_qt_window.cpp). On a private X display (Xvfb) with the xfwm4 window manager and a
+# D-Bus session bus that runs for the whole measurement, as on a desktop, so that no program
+# starts one of its own.
 #
-# Usage: scripts/perf/startup_memory.sh [BUILD_DIR [RUNS]]   (defaults: build, 10)
-# Build both programs first, in the same configuration:
-#   cmake --build BUILD_DIR --target tolvane tolvane_minimal_qt_window
+# Usage: scripts/perf/startup_memory.sh [BUILD_DIR [RUNS]]   (defaults: build, 20)
+# Build the three programs first, in the same configuration:
+#   cmake --build BUILD_DIR --target tolvane tolvane_floor_qt_window tolvane_minimal_qt_window
 #
-# Method, per run (the two programs take turns, so a busy moment of the machine hits both):
+# Method, per run (the programs take turns, each round starting with the next one, so a busy
+# moment of the machine hits all of them):
 #   scripts/perf/first_frame.py starts the program under /usr/bin/time -v and polls the display
 #   through libX11 every millisecond or two:
 #   - mapped: the first poll that can read the window's own pixels (XGetImage succeeds only on a
@@ -18,32 +22,46 @@
 #   - peak memory: "Maximum resident set size" of /usr/bin/time -v, for a run that lasts until
 #     2 s after the first painted frame (tolvane's counter is still running down then) and ends
 #     with SIGTERM.
-# Prints each run, the medians and the ratios tolvane / minimal. It asserts nothing.
+# Prints each run; per program the median, quartiles and range of each figure; the ratios of the
+# medians tolvane / floor and tolvane / minimal; the load average at start and end. It asserts
+# nothing.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 build=${1:-build}
-runs=${2:-10}
+runs=${2:-20}
 tolvane="$build/app/tolvane"
+floor="$build/bench/tolvane_floor_qt_window"
 minimal="$build/bench/tolvane_minimal_qt_window"
-for program in "$tolvane" "$minimal"; do
+for program in "$tolvane" "$floor" "$minimal"; do
     [ -x "$program" ] || {
-        echo "startup_memory: $program is missing; build tolvane and tolvane_minimal_qt_window" >&2
+        echo "startup_memory: $program is missing; build tolvane, tolvane_floor_qt_window" \
+            "and tolvane_minimal_qt_window" >&2
         exit 2
     }
 done
-[ -x /usr/bin/time ] || {
-    echo "startup_memory: /usr/bin/time is missing (Debian package time)" >&2
-    exit 2
-}
-command -v python3 >/dev/null || {
-    echo "startup_memory: python3 is missing (Debian package python3)" >&2
-    exit 2
-}
+for tool in /usr/bin/time:time python3:python3 dbus-daemon:dbus-daemon dbus-send:dbus-bin; do
+    command -v "${tool%:*}" >/dev/null || {
+        echo "startup_memory: ${tool%:*} is missing (Debian package ${tool#*:})" >&2
+        exit 2
+    }
+done
+load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
 
-# The display, the window manager and their clean-up come from the whole-program tests' helpers.
+# The clean-up and the display come from the whole-program tests' helpers.
 set -- "$tolvane"
 source tests/e2e/e2e_lib.sh
+
+# The session bus comes first, so that the window manager uses it too instead of starting one of
+# its own; the clean-up ends it. Qt asks it at start whether a screen reader runs, which starts
+# the accessibility bus launcher: a desktop has that running already, so it is started here.
+dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/session-bus" >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+e2e_poll 10 test -s "$E2E_TMP/session-bus" || fail "the D-Bus session bus did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/session-bus")
+export DBUS_SESSION_BUS_ADDRESS
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 || true
 e2e_start_display
 
 # The three sample pixels with their colours in the picture, as first_frame.py takes them.
@@ -66,32 +84,63 @@ measure() {
     echo "$times $peak"
 }
 
-median() {
-    sort -n | awk '{v[NR] = $1}
-        END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+# One run of the program named $1.
+measure_named() {
+    case $1 in
+        tolvane) measure "$tolvane" Tolvane --clock "2013-04-28 10:54:50" ;;
+        floor) measure "$floor" Tolvane ;;
+        minimal) measure "$minimal" "Minimal Qt window" ;;
+    esac
 }
 
+names=(tolvane floor minimal)
 results="$E2E_TMP/results"
 : >"$results"
+echo "load average at start: $load_at_start"
 echo "run program mapped_ms painted_ms resolution_ms peak_rss_kb"
 for run in $(seq 1 "$runs"); do
-    line=$(measure "$tolvane" Tolvane --clock "2013-04-28 10:54:50")
-    echo "$run tolvane $line"
-    echo "tolvane $line" >>"$results"
-    line=$(measure "$minimal" "Minimal Qt window")
-    echo "$run minimal $line"
-    echo "minimal $line" >>"$results"
+    for i in 0 1 2; do
+        name=${names[$(((run - 1 + i) % 3))]}
+        line=$(measure_named "$name")
+        echo "$run $name $line"
+        echo "$name $line" >>"$results"
+    done
+done
+load_at_end=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# Prints "median q1 q3 min max" of the numbers on standard input (quartiles interpolated).
+summary() {
+    sort -n | awk '
+        function q(p,  h, i) { h = (NR - 1) * p + 1; i = int(h); return v[i] + (h - i) * (v[i + 1] - v[i]) }
+        {v[NR] = $1}
+        END {print q(0.5), q(0.25), q(0.75), v[1], v[NR]}'
+}
+column_summary() {
+    awk -v name="$1" -v col="$2" '$1 == name {print $col}' "$results" | summary
+}
+
+echo
+for metric in "painted_ms 3" "peak_rss_kb 5" "mapped_ms 2" "resolution_ms 4"; do
+    read -r metric col <<<"$metric"
+    printf '%-16s %10s %20s %20s\n' "$metric" median "quartiles" "range"
+    for name in "${names[@]}"; do
+        read -r med q1 q3 lo hi <<<"$(column_summary "$name" "$col")"
+        printf '  %-14s %10s %20s %20s\n' "$name" "$med" "$q1 - $q3" "$lo - $hi"
+    done
 done
 
-column_median() {
-    awk -v name="$1" -v col="$2" '$1 == name {print $col}' "$results" | median
-}
 echo
-printf '%-28s %10s %10s %8s\n' "median of $runs runs" tolvane minimal ratio
-for metric in "mapped_ms 2" "painted_ms 3" "resolution_ms 4" "peak_rss_kb 5"; do
-    read -r name col <<<"$metric"
-    t=$(column_median tolvane "$col")
-    m=$(column_median minimal "$col")
-    ratio=$(awk -v t="$t" -v m="$m" 'BEGIN {printf "%.2f", t / m}')
-    printf '%-28s %10s %10s %8s\n' "$name" "$t" "$m" "$ratio"
+printf '%-26s %10s %10s\n' "ratio of medians" start-up "peak RSS"
+for base in floor minimal; do
+    ratios=""
+    for col in 3 5; do
+        read -r t _ <<<"$(column_summary tolvane "$col")"
+        read -r b _ <<<"$(column_summary "$base" "$col")"
+        ratios+=" $(awk -v t="$t" -v b="$b" 'BEGIN {printf "%.2f", t / b}')"
+    done
+    read -r startup rss <<<"$ratios"
+    printf '  %-24s %10s %10s\n' "tolvane / $base" "$startup" "$rss"
 done
+echo
+echo "runs: $runs of each program; load average at start $load_at_start, at end $load_at_end" \
+    "($(nproc) cores)"
