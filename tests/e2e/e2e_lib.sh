@@ -56,7 +56,10 @@ e2e_start_display() {
     e2e_poll 20 test -s "$fd_file" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$fd_file")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    xfwm4 --compositor=off >/dev/null 2>&1 &
+    # NO_AT_BRIDGE keeps the window manager's toolkit from starting an accessibility bus of its
+    # own: it would listen on the same socket path as the one the accessibility test starts, and
+    # the program could then register on the wrong one.
+    NO_AT_BRIDGE=1 xfwm4 --compositor=off >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     # The first start on a fresh machine also builds the font cache.
     e2e_poll 60 e2e_wm_running || fail "window manager did not start"
@@ -524,7 +527,7 @@ e2e_frame_still() {
 # Waits until window $1 has its place: centred, or else (should the program leave it elsewhere)
 # at the same place for half a second. Fails after a few seconds of neither.
 e2e_wait_placed() {
-    e2e_poll 3 e2e_frame_centred "$1" && return 0
+    e2e_poll 10 e2e_frame_centred "$1" && return 0
     echo "note: the window is not centred: frame $(e2e_frame_geometry "$1") (x y w h)" >&2
     e2e_poll 5 e2e_frame_still "$1" ||
         fail "the window keeps moving: $E2E_FRAME_BEFORE, then $E2E_FRAME_AFTER (x y w h)"

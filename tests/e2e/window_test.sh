@@ -25,7 +25,7 @@ frame_centred() {
     dy=$((2 * fy + fh - sh))
     [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]
 }
-e2e_poll 3 frame_centred ||
+e2e_poll 10 frame_centred ||
     fail "frame $(e2e_frame_geometry "$win") (x y w h) is not centred on the ${sw}x${sh} screen"
 e2e_client_shot "$win" "$E2E_TMP/early.png"
 # A title bar: the frame's top edge is far thicker than a border. Extents: left, right, top, bottom.
