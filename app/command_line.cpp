@@ -84,11 +84,13 @@ std::optional<CommandLineError> ApplyClock(CommandLine& line, const QString& tex
     return std::nullopt;
 }
 
-std::optional<CommandLineError> ApplyScreenshot(CommandLine& line, const QString& name,
-                                                const QList<QByteArray>& image_formats) {
+std::optional<CommandLineError> ApplyScreenshot(
+    CommandLine& line, const QString& name,
+    const std::function<QList<QByteArray>()>& find_image_formats) {
     if (name.isEmpty()) {
         return CommandLineError{"--screenshot needs a file name, got " + Quoted(name)};
     }
+    const QList<QByteArray> image_formats = find_image_formats();
     const QByteArray format = QFileInfo(name).suffix().toLower().toUtf8();
     if (format.isEmpty() || !image_formats.contains(format)) {
         std::string types;
@@ -108,6 +110,12 @@ std::optional<CommandLineError> ApplyScreenshot(CommandLine& line, const QString
 
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
     std::span<const std::string_view> args, const QList<QByteArray>& image_formats) {
+    return ParseCommandLine(args, [&image_formats] { return image_formats; });
+}
+
+std::variant<CommandLine, CommandLineError> ParseCommandLine(
+    std::span<const std::string_view> args,
+    const std::function<QList<QByteArray>()>& image_formats) {
     QStringList arguments;
     for (const std::string_view arg : args) {
         // A name that does not survive the trip through QString would be written under another.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,11 @@ struct CommandLineError {
 // file name is written under the very bytes given.
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
     std::span<const std::string_view> args, const QList<QByteArray>& image_formats);
+// The same, asking for the image formats only when a screenshot is given: finding them loads
+// Qt's image plugins, which a start without --screenshot does not need before its window shows.
+std::variant<CommandLine, CommandLineError> ParseCommandLine(
+    std::span<const std::string_view> args,
+    const std::function<QList<QByteArray>()>& image_formats);
 
 std::string HelpText();
 std::string VersionText();

@@ -122,7 +122,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    const auto parsed = tolvane::ParseCommandLine(args, QImageWriter::supportedImageFormats());
+    const auto parsed = tolvane::ParseCommandLine(args, QImageWriter::supportedImageFormats);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         std::cerr << "tolvane: " << error->message << std::endl;
         return kExitBadCommandLine;

@@ -24,6 +24,21 @@ TEST(CommandLine, NoArgumentsRunsOnTheSystemClock) {
     EXPECT_FALSE(line.screenshot);
 }
 
+// Finding the image formats loads Qt's image plugins: only a screenshot asks for them.
+TEST(CommandLine, ImageFormatsAreAskedForOnlyForAScreenshot) {
+    int asked = 0;
+    const auto formats = [&asked] {
+        ++asked;
+        return kImageFormats;
+    };
+    const std::vector<std::string_view> run{"--clock", "2013-04-28 10:54:50"};
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(ParseCommandLine(run, formats)));
+    EXPECT_EQ(asked, 0);
+    const std::vector<std::string_view> shot{"--screenshot", "a.png"};
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(ParseCommandLine(shot, formats)));
+    EXPECT_EQ(asked, 1);
+}
+
 TEST(CommandLine, ClockAndScreenshotInBothSpellings) {
     for (const auto& args : std::vector<std::vector<std::string_view>>{
              {"--clock", "2013-04-28 10:54:50", "--screenshot", "a.png"},
