@@ -2,8 +2,7 @@
 // hover polls and repaints, with handlers that change properties from inside its events.
 // Oracles beyond the sanitizers: the window region stays inside the button, a stored property
 // that cannot be read back is refused with one bounded line, and a saved button loads back into
-// a new one that saves the same properties and paints the same pixels (with a known theme) and
-// region.
+// a new one that saves the same properties and paints the same pixels and region.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -252,15 +251,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     copy.SaveProperties(saved_again);
     Require(SameStore(saved, saved_again), "a loaded button saves other properties", input);
 
+    // The surface's background and pen colours are the surface's, not the button's: the Blue
+    // Glass look leaves its white background behind for the next look, and pixels no fill covers
+    // show it. They are not saved, so both surfaces start from the same ones.
     button.Teardown();
+    for (OffscreenContainer* host : {&container, &copy_container}) {
+        host->Surface().SetForeColor(0);
+        host->Surface().SetBackColor(0);
+    }
     button.OnPaint();
     copy.OnPaint();
-    // A theme the painter does not know draws nothing over the surface's background, which is
-    // whatever the last theme drawn left there: not a property, so not saved.
-    const bool painted = button.Theme() >= ThemeDarkGloss && button.Theme() <= ThemeSilver;
     const auto& pixels = container.Surface().Pixels();
     const auto& copied = copy_container.Surface().Pixels();
-    Require(!painted || std::equal(pixels.begin(), pixels.end(), copied.begin(), copied.end()),
+    Require(std::equal(pixels.begin(), pixels.end(), copied.begin(), copied.end()),
             "a loaded button paints other pixels", input);
     Require(container.Region() == copy_container.Region(), "a loaded button has another region",
             input);
