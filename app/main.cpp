@@ -9,8 +9,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -29,6 +30,16 @@ namespace {
 
 using tolvane::CommandLine;
 using tolvane::CommandLineError;
+
+// Writes the pieces and a line break to the stream. C's streams rather than <iostream>, whose
+// start-up (the standard stream objects and the classic locale's facets) costs every start.
+void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        std::fwrite(piece.data(), 1, piece.size(), stream);
+    }
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
 
 // Exit status of --screenshot when Load ends the program instead of showing the window.
 constexpr int kExitLoadEnded = 3;
@@ -72,8 +83,8 @@ QIcon ApplicationIcon() {
 
 // Reports that the screenshot cannot be written, with the reason; returns the exit status.
 int CannotWrite(const std::string& path, const QString& reason) {
-    std::cerr << "tolvane: cannot write the screenshot to " << tolvane::runtime::Quoted(path)
-              << ": " << reason.toStdString() << std::endl;
+    PrintLine(stderr, {"tolvane: cannot write the screenshot to ", tolvane::runtime::Quoted(path),
+                       ": ", reason.toStdString()});
     return kExitCannotWrite;
 }
 
@@ -101,7 +112,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
         std::_Exit(kExitLoadEnded);
     });
     tolvane::countdown::Form1 form(clock, [](const tolvane::countdown::ShowMessage& message) {
-        std::cerr << message.title << ": " << message.text << std::endl;
+        PrintLine(stderr, {message.title, ": ", message.text});
     });
     form.Load();
     form.Settle();
@@ -124,16 +135,16 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto parsed = tolvane::ParseCommandLine(args, QImageWriter::supportedImageFormats);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        std::cerr << "tolvane: " << error->message << std::endl;
+        PrintLine(stderr, {"tolvane: ", error->message});
         return kExitBadCommandLine;
     }
     const auto& line = std::get<CommandLine>(parsed);
     if (line.action == CommandLine::Action::Help) {
-        std::cout << tolvane::HelpText();
+        std::fputs(tolvane::HelpText().c_str(), stdout);
         return 0;
     }
     if (line.action == CommandLine::Action::Version) {
-        std::cout << tolvane::VersionText();
+        std::fputs(tolvane::VersionText().c_str(), stdout);
         return 0;
     }
     std::unique_ptr<QSaveFile> screenshot_file;
@@ -146,10 +157,8 @@ int main(int argc, char** argv) {
     if (line.screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // nothing is shown, so no display is needed
     } else if (!HasDisplay()) {
-        std::cerr
-            << "tolvane: no display (DISPLAY is not set); use --screenshot FILE.png to render "
-               "the window without one"
-            << std::endl;
+        PrintLine(stderr, {"tolvane: no display (DISPLAY is not set); use --screenshot FILE.png to "
+                           "render the window without one"});
         return kExitBadCommandLine;
     }
 

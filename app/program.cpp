@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 namespace tolvane {
 
@@ -14,8 +13,7 @@ std::function<void()>& EndProgramHandler() {
 }
 
 [[noreturn]] void ExitNow() {
-    std::cout.flush();
-    std::cerr.flush();
+    // The standard streams write through to C's (they stay synchronised), so this flushes both.
     std::fflush(nullptr);
     std::exit(0);
 }
