@@ -56,11 +56,11 @@ expect_exit_zero "Enter at open"
 # 3. Space, held and tapped, and a right click: the program keeps running.
 open_window
 xdotool keydown space
-e2e_poll 3 e2e_button_shows "$win" pressed ||
+e2e_poll 10 e2e_button_shows "$win" pressed ||
     fail "the button does not show the pressed look while Space is held: $E2E_BUTTON_SEEN"
 expect_running "holding Space"
 xdotool keyup space
-e2e_poll 3 e2e_button_shows "$win" focused ||
+e2e_poll 10 e2e_button_shows "$win" focused ||
     fail "the focused look did not come back when Space was released: $E2E_BUTTON_SEEN"
 xdotool key space
 sleep 1
@@ -69,7 +69,7 @@ e2e_button_shows "$win" focused ||
     fail "the look after a tap of Space is $E2E_BUTTON_SEEN, not focused"
 
 e2e_pointer_to "$win" "$E2E_BUTTON_CENTRE_X" "$E2E_BUTTON_CENTRE_Y"
-e2e_poll 3 e2e_button_shows "$win" hover || fail "no hover look under the pointer: $E2E_BUTTON_SEEN"
+e2e_poll 10 e2e_button_shows "$win" hover || fail "no hover look under the pointer: $E2E_BUTTON_SEEN"
 # The right button never presses the button: the hover look stays while it is held.
 xdotool mousedown 3
 sleep 0.3

@@ -16,7 +16,7 @@ counter_moved() {
     e2e_client_shot "$win" "$E2E_TMP/running.png"
     ! e2e_region_same "$E2E_TMP/first.png" "$E2E_TMP/running.png" "$E2E_LABEL4"
 }
-e2e_poll 3 counter_moved || fail "the counter did not start running"
+e2e_poll 10 counter_moved || fail "the counter did not start running"
 sleep 1
 e2e_client_shot "$win" "$E2E_TMP/before-click.png"
 e2e_text_colour_is "$E2E_TMP/before-click.png" "$E2E_LABEL4" white >/dev/null ||
@@ -31,7 +31,7 @@ counter_settled() {
     e2e_client_shot "$win" "$E2E_TMP/after-click.png"
     e2e_region_same "$E2E_TMP/reference.png" "$E2E_TMP/after-click.png" "$E2E_LABEL4"
 }
-e2e_poll 3 counter_settled || fail "Label4 did not jump to the reference's 0 3 4 4 after the click"
+e2e_poll 10 counter_settled || fail "Label4 did not jump to the reference's 0 3 4 4 after the click"
 jump_ms=$(($(e2e_now_ms) - clicked_ms))
 for label in "${E2E_VISIBLE_LABELS[@]}"; do
     counts=$(e2e_text_colour_is "$E2E_TMP/after-click.png" "$(e2e_label_rect "$label")" green) ||

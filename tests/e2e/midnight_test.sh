@@ -56,14 +56,14 @@ counter_moved() {
     e2e_client_shot "$win" "$E2E_TMP/running.png"
     ! e2e_region_same "$E2E_TMP/first.png" "$E2E_TMP/running.png" "$E2E_LABEL4"
 }
-e2e_poll 3 counter_moved || fail "the counter did not start running"
+e2e_poll 10 counter_moved || fail "the counter did not start running"
 read -r x y _ _ <<<"$(e2e_client_geometry "$win")"
 xdotool mousemove --sync $((x + 260)) $((y + 205)) click 1
 one_day_left() {
     e2e_client_shot "$win" "$E2E_TMP/clicked.png"
     e2e_region_same "$E2E_TMP/day-before.png" "$E2E_TMP/clicked.png" "$E2E_LABEL4"
 }
-e2e_poll 3 one_day_left || fail "the click did not settle the counter on 0 0 0 1"
+e2e_poll 10 one_day_left || fail "the click did not settle the counter on 0 0 0 1"
 if [ $(($(e2e_now_ms) - launch_ms)) -lt $(((SECONDS_TO_MIDNIGHT - 2) * 1000)) ]; then
     date_line_is "$E2E_TMP/clicked.png" "$E2E_TMP/day-before.png" ||
         fail "before midnight the date line is not 现在日期：2014年04月06日 (second run)"
