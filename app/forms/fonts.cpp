@@ -1,6 +1,7 @@
 #include "app/forms/fonts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -12,37 +13,36 @@
 
 namespace tolvane::forms {
 
-void InstallFontSubstitutions() {
-    const QString cjk = QString::fromUtf8(kSongSubstitute);
-    QFont::insertSubstitution(QString::fromUtf8(kSongFace), cjk);
-    QFont::insertSubstitutions(QString::fromUtf8(kGothicFace),
-                               {QString::fromUtf8(kGothicSubstitute), cjk});
-    QFont::insertSubstitutions(QString::fromUtf8(kTahomaFace),
-                               {QString::fromUtf8(kTahomaSubstitute), cjk});
-}
-
 namespace {
+
+// Each Windows face of the design and the installed faces drawn in its place, best first: the
+// one table both the substitutions and ToQFont read.
+struct StandIn {
+    QString Face;
+    QStringList Faces;
+};
+
+const std::array<StandIn, 3>& StandIns() {
+    static const std::array<StandIn, 3> kStandIns{{
+        {QString::fromUtf8(kSongFace), {QString::fromUtf8(kSongSubstitute)}},
+        {QString::fromUtf8(kGothicFace),
+         {QString::fromUtf8(kGothicSubstitute), QString::fromUtf8(kSongSubstitute)}},
+        {QString::fromUtf8(kTahomaFace),
+         {QString::fromUtf8(kTahomaSubstitute), QString::fromUtf8(kSongSubstitute)}},
+    }};
+    return kStandIns;
+}
 
 // The installed faces a design face is drawn in, best first. A design face with a stand-in is
 // asked for by the stand-in's name, so Qt finds it at once instead of first failing to match the
 // Windows name and then trying its substitutions; the pixels are the same either way. A face
 // without a stand-in is asked for as named, with the CJK face behind it when it asks for GB2312.
 QStringList FamiliesFor(const gdi::Font& spec) {
-    static const struct {
-        QString Face;
-        QStringList StandIns;
-    } kStandIns[] = {
-        {QString::fromUtf8(kSongFace), {QString::fromUtf8(kSongSubstitute)}},
-        {QString::fromUtf8(kGothicFace),
-         {QString::fromUtf8(kGothicSubstitute), QString::fromUtf8(kSongSubstitute)}},
-        {QString::fromUtf8(kTahomaFace),
-         {QString::fromUtf8(kTahomaSubstitute), QString::fromUtf8(kSongSubstitute)}},
-    };
     const QString face =
         QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size()));
-    for (const auto& entry : kStandIns) {
+    for (const StandIn& entry : StandIns()) {
         if (face.compare(entry.Face, Qt::CaseInsensitive) == 0) {
-            return entry.StandIns;
+            return entry.Faces;
         }
     }
     QStringList families{face};
@@ -53,6 +53,12 @@ QStringList FamiliesFor(const gdi::Font& spec) {
 }
 
 }  // namespace
+
+void InstallFontSubstitutions() {
+    for (const StandIn& entry : StandIns()) {
+        QFont::insertSubstitutions(entry.Face, entry.Faces);
+    }
+}
 
 QFont ToQFont(const gdi::Font& spec) {
     if (!(spec.SizePoints > 0.0 && spec.SizePoints <= kMaxFontPoints)) {

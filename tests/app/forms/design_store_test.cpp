@@ -57,13 +57,20 @@ Design EveryKindOfValue() {
     return design;
 }
 
-std::string ParseError(const std::string& json) {
+// The message of the DesignError that action raises, or "no error".
+template <class Action>
+std::string DesignErrorOf(Action&& action) {
     try {
-        ParseDesign(QByteArray::fromStdString(json), "form1_design.json");
+        action();
     } catch (const DesignError& error) {
         return error.what();
     }
     return "no error";
+}
+
+std::string ParseError(const std::string& json) {
+    return DesignErrorOf(
+        [&] { ParseDesign(QByteArray::fromStdString(json), "form1_design.json"); });
 }
 
 // One control whose properties are the given JSON object text.
@@ -269,12 +276,7 @@ TEST(DesignStoreTest, KeysAndNamesAreCutShortAndBadUtf16IsNamed) {
 }
 
 std::string ReadError(const QString& path) {
-    try {
-        ReadDesign(path);
-    } catch (const DesignError& error) {
-        return error.what();
-    }
-    return "no error";
+    return DesignErrorOf([&] { ReadDesign(path); });
 }
 
 // A folder, a device that never ends and a pipe that no one writes to are refused at once,
@@ -296,12 +298,7 @@ TEST(DesignStoreTest, OnlyARegularFileIsRead) {
 }
 
 std::string WriteError(const Design& design, const QString& path) {
-    try {
-        WriteDesign(design, path);
-    } catch (const DesignError& error) {
-        return error.what();
-    }
-    return "no error";
+    return DesignErrorOf([&] { WriteDesign(design, path); });
 }
 
 // The message names the system's reason, in cases that fail for root as well: a folder that is
