@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QIcon>
+#include <QImageReader>
 #include <QImageWriter>
+#include <QPixmap>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -74,8 +77,11 @@ QIcon ApplicationIcon() {
     QIcon icon;
     for (const auto& desktop_icon : tolvane::resources::kDesktopIcons) {
         if (desktop_icon.size <= kLargestShown) {
-            icon.addFile(QString::fromLatin1(desktop_icon.path),
-                         QSize(desktop_icon.size, desktop_icon.size));
+            // Read as PNG without asking the image plugins, which Qt would load, all of them,
+            // to ask whether one of them reads PNG better.
+            QImageReader reader(QString::fromLatin1(desktop_icon.path), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
         }
     }
     return icon;
@@ -171,6 +177,9 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
     QApplication::setWindowIcon(ApplicationIcon());
     tolvane::forms::InstallFontSubstitutions();
+    // The window's Chinese is drawn from the program's small copy of the CJK face, so that the
+    // installed 20 MB collection is neither opened nor mapped; the pixels are the same.
+    QFontDatabase::addApplicationFont(QString::fromLatin1(tolvane::resources::kCjkFaceSubset));
     tolvane::forms::InstallChineseTranslation(application);
     tolvane::InitThemedControls();  // the result is not needed: start-up goes on in every case
 

@@ -46,10 +46,20 @@ if(NOT tolvane_license MATCHES "Copyright ([^\n]+)" OR tolvane_license_start EQU
 endif()
 set(TOLVANE_COPYRIGHT "${CMAKE_MATCH_1}")
 string(SUBSTRING "${tolvane_license}" ${tolvane_license_start} -1 tolvane_license)
-string(STRIP "${tolvane_license}" tolvane_license)
-string(REPLACE "\n\n" "\n.\n" tolvane_license "${tolvane_license}")
-string(REPLACE "\n" "\n " tolvane_license "${tolvane_license}")
-set(TOLVANE_LICENSE_TEXT " ${tolvane_license}")
+
+# A licence text as the copyright file's format wants it: each line indented, blank lines " .".
+function(tolvane_copyright_text text out)
+    string(STRIP "${text}" text)
+    string(REPLACE "\n\n" "\n.\n" text "${text}")
+    string(REPLACE "\n" "\n " text "${text}")
+    set(${out} " ${text}" PARENT_SCOPE)
+endfunction()
+tolvane_copyright_text("${tolvane_license}" TOLVANE_LICENSE_TEXT)
+# The embedded copy of the CJK face keeps its own licence.
+set(tolvane_font_license_file ${PROJECT_SOURCE_DIR}/resources/fonts/ARPHICPL.TXT)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tolvane_font_license_file})
+file(READ ${tolvane_font_license_file} tolvane_font_license)
+tolvane_copyright_text("${tolvane_font_license}" TOLVANE_FONT_LICENSE_TEXT)
 
 configure_file(${tolvane_linux_source}/${TOLVANE_APP_ID}.metainfo.xml.in
                ${tolvane_linux_build}/${TOLVANE_APP_ID}.metainfo.xml @ONLY)

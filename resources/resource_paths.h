@@ -13,6 +13,9 @@ extern const char kBackgroundPicture[];
 // The countdown window's stored design: its close button's place and saved settings (JSON,
 // app/forms/design_store.h).
 extern const char kForm1Design[];
+// The CJK face the window's Chinese is drawn in, cut down to the characters the window shows
+// (make_cjk_subset.py); registered under the installed face's own name.
+extern const char kCjkFaceSubset[];
 // The application icon in Windows icon format (ten images, 16 to 256 pixels).
 extern const char kApplicationIcon[];
 

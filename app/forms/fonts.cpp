@@ -23,12 +23,12 @@ struct StandIn {
 };
 
 const std::array<StandIn, 3>& StandIns() {
+    const QString subset = QString::fromUtf8(kSongSubset);
+    const QString song = QString::fromUtf8(kSongSubstitute);
     static const std::array<StandIn, 3> kStandIns{{
-        {QString::fromUtf8(kSongFace), {QString::fromUtf8(kSongSubstitute)}},
-        {QString::fromUtf8(kGothicFace),
-         {QString::fromUtf8(kGothicSubstitute), QString::fromUtf8(kSongSubstitute)}},
-        {QString::fromUtf8(kTahomaFace),
-         {QString::fromUtf8(kTahomaSubstitute), QString::fromUtf8(kSongSubstitute)}},
+        {QString::fromUtf8(kSongFace), {subset, song}},
+        {QString::fromUtf8(kGothicFace), {QString::fromUtf8(kGothicSubstitute), subset, song}},
+        {QString::fromUtf8(kTahomaFace), {QString::fromUtf8(kTahomaSubstitute), subset, song}},
     }};
     return kStandIns;
 }
@@ -47,6 +47,7 @@ QStringList FamiliesFor(const gdi::Font& spec) {
     }
     QStringList families{face};
     if (spec.Charset == kGb2312Charset && face != QString::fromUtf8(kSongSubstitute)) {
+        families.append(QString::fromUtf8(kSongSubset));
         families.append(QString::fromUtf8(kSongSubstitute));
     }
     return families;

@@ -13,6 +13,9 @@ namespace tolvane::forms {
 // Sans does not (180 px). Tahoma is the face of a surface that was given no font.
 inline constexpr const char* kSongFace = "宋体";
 inline constexpr const char* kSongSubstitute = "AR PL UMing CN";
+// The program's own copy of that face, cut down to the characters the window shows; asked for
+// before the installed face, which draws any character the copy lacks.
+inline constexpr const char* kSongSubset = "Tolvane UMing CN";
 inline constexpr const char* kGothicFace = "MS UI Gothic";
 inline constexpr const char* kGothicSubstitute = "Liberation Sans";
 inline constexpr const char* kTahomaFace = "Tahoma";
