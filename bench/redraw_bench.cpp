@@ -69,9 +69,14 @@ class BoxTextEngine final : public tolvane::gdi::TextEngine {
     }
 };
 
-// The close button, hovered.
+// The device pixel ratio of a run: its argument in hundredths (100, 200).
+double Ratio(const benchmark::State& state) {
+    return static_cast<double>(state.range(0)) / 100.0;
+}
+
+// The close button, hovered, at the run's device pixel ratio.
 void RedrawHoveredSilver(benchmark::State& state, tolvane::gdi::TextEngine& text) {
-    OffscreenContainer container(kWidth, kHeight, text, CloseButtonFont());
+    OffscreenContainer container(kWidth, kHeight, text, CloseButtonFont(), Ratio(state));
     container.PointerOver = true;
     StylerButton button(container);
     button.ApplyDefaults();
@@ -87,6 +92,7 @@ void RedrawHoveredSilver(benchmark::State& state, tolvane::gdi::TextEngine& text
 
 void BM_Redraw_SilverHover_Tolvane(benchmark::State& state) {
     tolvane::forms::QtTextEngine text;
+    text.SetDevicePixelRatio(Ratio(state));
     RedrawHoveredSilver(state, text);
 }
 
@@ -166,7 +172,9 @@ void FourCornerExact(QPainter& p, QImage& layer, int left, int top, int width, i
         layerPainter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         layerPainter.fillRect(0, 0, width, height, fade);
     }
-    p.drawImage(QPoint(left, top), layer, QRect(0, 0, width, height));
+    const double ratio = layer.devicePixelRatio();  // the source rectangle is in device pixels
+    p.drawImage(QRectF(left, top, width, height), layer,
+                QRectF(0, 0, width * ratio, height * ratio));
 }
 
 // The caption centred as the caption painter centres it, measured and drawn each time.
@@ -185,9 +193,19 @@ QFont CaptionFont() {
     return font;
 }
 
+// A picture of the button's device size at the run's ratio: QPainter draws the same logical
+// picture into it at device resolution, the caption at the font's device size.
+QImage DeviceImage(const benchmark::State& state, QImage::Format format) {
+    const double ratio = Ratio(state);
+    const DeviceScale scale(ratio);
+    QImage image(scale.Whole(kWidth), scale.Whole(kHeight), format);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 // Each quadrant as one diagonal linear gradient: the cheapest look-alike.
 void BM_Redraw_SilverHover_QPainter(benchmark::State& state) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image = DeviceImage(state, QImage::Format_RGB32);
     const QFont font = CaptionFont();
     const QString caption = QString::fromUtf8(kCaption);
     for (auto _ : state) {
@@ -206,8 +224,8 @@ void BM_Redraw_SilverHover_QPainter(benchmark::State& state) {
 
 // Each quadrant as the exact bilinear blend.
 void BM_Redraw_SilverHover_QPainterBilinear(benchmark::State& state) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    QImage layer(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image = DeviceImage(state, QImage::Format_RGB32);
+    QImage layer = DeviceImage(state, QImage::Format_ARGB32_Premultiplied);
     const QFont font = CaptionFont();
     const QString caption = QString::fromUtf8(kCaption);
     for (auto _ : state) {
@@ -274,10 +292,11 @@ void BM_Redraw_SilverDisabled(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_Redraw_SilverHover_Tolvane);
-BENCHMARK(BM_Redraw_SilverHover_TolvaneBoxText);
-BENCHMARK(BM_Redraw_SilverHover_QPainter);
-BENCHMARK(BM_Redraw_SilverHover_QPainterBilinear);
+// Each at ratio 1 and 2 (four times the pixels).
+BENCHMARK(BM_Redraw_SilverHover_Tolvane)->Arg(100)->Arg(200);
+BENCHMARK(BM_Redraw_SilverHover_TolvaneBoxText)->Arg(100)->Arg(200);
+BENCHMARK(BM_Redraw_SilverHover_QPainter)->Arg(100)->Arg(200);
+BENCHMARK(BM_Redraw_SilverHover_QPainterBilinear)->Arg(100)->Arg(200);
 BENCHMARK(BM_DisabledIconSilhouette32);
 BENCHMARK(BM_Redraw_SilverDisabled)->ArgName("icon32")->Arg(0)->Arg(1);
 

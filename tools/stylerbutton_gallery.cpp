@@ -3,12 +3,19 @@
 // region over a mid-grey backdrop (so the cut corners show), labelled and scaled up 3x with
 // nearest-neighbour sampling so single pixels can be seen.
 //
-// Usage: tolvane_stylerbutton_gallery [OUTPUT.png]   (default docs/stylerbutton-gallery.png)
+// With --ratios, the three themes in their five looks at 100 % and at 200 % (a device pixel ratio
+// of 2: the button paints 210 x 66 device pixels), one above the other at the same size on the
+// page: the 100 % button enlarged 2x with nearest-neighbour sampling, as a 200 % screen would
+// show a button that paints at 100 %, and the 200 % one as it is.
+//
+// Usage: tolvane_stylerbutton_gallery [--ratios] [OUTPUT.png]
+//        (default docs/stylerbutton-gallery.png, with --ratios docs/stylerbutton-ratios.png)
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QColor>
@@ -22,6 +29,7 @@
 #include "app/forms/qt_text_engine.h"
 #include "app/gdi/region.h"
 #include "stylerbutton/core/container.h"
+#include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/offscreen_container.h"
 #include "stylerbutton/core/styler_button.h"
 
@@ -39,6 +47,7 @@ constexpr int kRowHeaderWidth = 150;
 constexpr QRgb kBackdrop = 0xFF808080;  // mid-grey behind every button
 constexpr Colour kMagenta = 0xFF00FF;
 constexpr const char* kDefaultOutput = "docs/stylerbutton-gallery.png";
+constexpr const char* kDefaultRatiosOutput = "docs/stylerbutton-ratios.png";
 constexpr const char* kProjectIcon = ":/tolvane/icons/tolvane-16.png";
 
 enum class State { Normal, Hover, Focused, Pressed, Disabled };
@@ -106,6 +115,8 @@ struct Cell {
 struct Row {
     std::string title;
     std::vector<Cell> cells;
+    double ratio = 1.0;   // device pixels per logical pixel the buttons paint at
+    int magnify = kScale;  // how much larger than device pixels the sheet shows them
 };
 
 // The close button's caption and font, on top of the properties of a new instance.
@@ -151,6 +162,23 @@ Cell IconCell(std::int32_t theme, std::int32_t alignment, IconPicture picture, S
             }};
 }
 
+// Each theme at 100 % and at 200 %, shown the same size.
+std::vector<Row> RatioRows() {
+    std::vector<Row> rows;
+    for (const auto& [theme, name] : {std::pair{ThemeDarkGloss, "ThemeDarkGloss"},
+                                      std::pair{ThemeBlueGlass, "ThemeBlueGlass"},
+                                      std::pair{ThemeSilver, "ThemeSilver"}}) {
+        for (const int percent : {100, 200}) {
+            Row row = ThemeRow(theme, name);
+            row.title += " " + std::to_string(percent) + " %";
+            row.ratio = percent / 100.0;
+            row.magnify = 200 / percent;
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
 std::vector<Row> GalleryRows() {
     return {
         ThemeRow(ThemeDarkGloss, "ThemeDarkGloss"),
@@ -177,23 +205,26 @@ std::vector<Row> GalleryRows() {
     };
 }
 
-// Paints one button and composites it through its region over the backdrop, scaled up.
-QImage RenderCell(const Cell& cell) {
+// Paints one button at the row's ratio and composites it through its region over the backdrop,
+// enlarged.
+QImage RenderCell(const Cell& cell, const Row& row) {
     tolvane::forms::QtTextEngine text;
+    text.SetDevicePixelRatio(row.ratio);
     OffscreenContainer container(
         kButtonWidth, kButtonHeight, text,
-        std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"Tahoma", 8.25}));
+        std::make_shared<tolvane::gdi::Font>(tolvane::gdi::Font{"Tahoma", 8.25}), row.ratio);
     StylerButton button(container);
     button.ApplyDefaults();
     cell.setup(button, container);
     button.OnPaint();
-    QImage image(kButtonWidth * kScale, kButtonHeight * kScale, QImage::Format_RGB32);
     const tolvane::gdi::Surface& surface = container.Surface();
+    QImage image(surface.Width() * row.magnify, surface.Height() * row.magnify,
+                 QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int sx = x / kScale;
-            const int sy = y / kScale;
+            const int sx = x / row.magnify;
+            const int sy = y / row.magnify;
             const Colour c = surface.Point(sx, sy);
             line[x] = container.Region().Contains(sx, sy)
                           ? qRgb(tolvane::gdi::RedByte(c), tolvane::gdi::GreenByte(c),
@@ -205,8 +236,10 @@ QImage RenderCell(const Cell& cell) {
 }
 
 QImage RenderSheet(const std::vector<Row>& rows) {
-    const int cellWidth = kButtonWidth * kScale;
-    const int cellHeight = kButtonHeight * kScale;
+    // Every row shows its buttons at the same size on the page: the first row's.
+    const DeviceScale scale(rows.front().ratio);
+    const int cellWidth = scale.Whole(kButtonWidth) * rows.front().magnify;
+    const int cellHeight = scale.Whole(kButtonHeight) * rows.front().magnify;
     std::size_t columns = 0;
     for (const Row& row : rows) {
         columns = std::max(columns, row.cells.size());
@@ -230,7 +263,7 @@ QImage RenderSheet(const std::vector<Row>& rows) {
         for (const Cell& cell : row.cells) {
             painter.drawText(QRect(left, top, cellWidth, kLabelHeight), Qt::AlignLeft,
                              QString::fromStdString(cell.label));
-            painter.drawImage(left, top + kLabelHeight, RenderCell(cell));
+            painter.drawImage(left, top + kLabelHeight, RenderCell(cell, row));
             left += cellWidth + kCellGap;
         }
         top += kLabelHeight + cellHeight + kCellGap;
@@ -241,30 +274,38 @@ QImage RenderSheet(const std::vector<Row>& rows) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    const bool ratios = !args.empty() && args.front() == "--ratios";
+    if (ratios) {
+        args.erase(args.begin());
+    }
+    if (args.size() > 1) {
         std::fprintf(stderr,
-                     "tolvane_stylerbutton_gallery: expected at most one argument, got %d\n",
-                     argc - 1);
+                     "tolvane_stylerbutton_gallery: expected at most one file name, got %zu\n",
+                     args.size());
         return 2;
     }
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::printf(
-            "Usage: tolvane_stylerbutton_gallery [OUTPUT.png]\n"
-            "Renders every StylerButton look into one PNG sheet (default %s).\n",
-            kDefaultOutput);
+            "Usage: tolvane_stylerbutton_gallery [--ratios] [OUTPUT.png]\n"
+            "Renders every StylerButton look into one PNG sheet (default %s); with --ratios,\n"
+            "the three themes at 100 %% and 200 %% (default %s).\n",
+            kDefaultOutput, kDefaultRatiosOutput);
         return 0;
     }
-    if (argc == 2 && argv[1][0] == '-') {
-        std::fprintf(stderr, "tolvane_stylerbutton_gallery: unknown option: %s\n", argv[1]);
+    if (args.size() == 1 && args[0].starts_with('-')) {
+        std::fprintf(stderr, "tolvane_stylerbutton_gallery: unknown option: %.*s\n",
+                     static_cast<int>(args[0].size()), args[0].data());
         return 2;
     }
-    const std::string output = argc == 2 ? argv[1] : kDefaultOutput;
+    const std::string output =
+        args.size() == 1 ? std::string(args[0]) : (ratios ? kDefaultRatiosOutput : kDefaultOutput);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
     tolvane::forms::InstallFontSubstitutions();
-    const QImage sheet = RenderSheet(GalleryRows());
+    const QImage sheet = RenderSheet(ratios ? RatioRows() : GalleryRows());
     if (!sheet.save(QString::fromStdString(output), "PNG")) {
         std::fprintf(stderr, "tolvane_stylerbutton_gallery: cannot write %s\n", output.c_str());
         return 1;

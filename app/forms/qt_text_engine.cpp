@@ -10,6 +10,7 @@
 #include <QRectF>
 
 #include "app/forms/fonts.h"
+#include "app/runtime/rounding.h"
 
 namespace tolvane::forms {
 
@@ -40,8 +41,20 @@ QRect InkOnSurface(const gdi::Surface& surface, const QFontMetricsF& metrics, in
 
 }  // namespace
 
-QFont QtTextEngine::SurfaceFont(const gdi::Surface& surface) {
+void QtTextEngine::SetDevicePixelRatio(double ratio) {
+    const double usable = std::isfinite(ratio) && ratio > 0.0 ? ratio : 1.0;
+    if (usable != ratio_) {
+        ratio_ = usable;
+        cached_description_.reset();
+        cached_text_.reset();
+    }
+}
+
+QFont QtTextEngine::SurfaceFont(const gdi::Surface& surface, double ratio) {
     QFont font = ToQFont(surface.Font() ? *surface.Font() : DefaultSurfaceFont());
+    if (ratio != 1.0) {
+        font.setPixelSize(std::max(1, runtime::RoundToInt32(font.pixelSize() * ratio)));
+    }
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -51,7 +64,7 @@ const QFont& QtTextEngine::FontOf(const gdi::Surface& surface) {
     if (!cached_description_ || *cached_description_ != description) {
         cached_description_.reset();
         cached_text_.reset();
-        cached_font_ = SurfaceFont(surface);
+        cached_font_ = SurfaceFont(surface, ratio_);
         cached_description_ = description;
     }
     return cached_font_;

@@ -21,8 +21,13 @@ class QtTextEngine final : public gdi::TextEngine {
     double TextHeight(const gdi::Surface& surface, std::string_view text) override;
     void Print(gdi::Surface& surface, int x, int y, std::string_view text) override;
 
-    // The Qt font a surface's text is drawn in.
-    static QFont SurfaceFont(const gdi::Surface& surface);
+    // Device pixels per logical pixel of the surfaces this engine draws on: text is measured and
+    // drawn in the font's size times this (its device size), rounded half to even to whole
+    // pixels. A ratio that is not a positive finite number counts as 1.
+    void SetDevicePixelRatio(double ratio);
+
+    // The Qt font a surface's text is drawn in, at the given device pixel ratio.
+    static QFont SurfaceFont(const gdi::Surface& surface, double ratio = 1.0);
 
   private:
     // The measurements of one text in one font: its advance and the bounding rectangle of its
@@ -40,6 +45,7 @@ class QtTextEngine final : public gdi::TextEngine {
     const QFont& FontOf(const gdi::Surface& surface);
     const TextMeasure& Measure(const QFont& font, const QString& text);
 
+    double ratio_ = 1.0;
     std::optional<gdi::Font> cached_description_;
     QFont cached_font_;
     std::optional<TextMeasure> cached_text_;

@@ -36,37 +36,44 @@ enum class Row { Top, Middle, Bottom };
 // its effect; the last layer is always the caption itself at (x, y). The text is measured only
 // along the axes its anchor needs. A failure ends the routine where it happens, with the layers
 // printed so far left in place.
+//
+// On a scaled surface the text engine measures and prints in the font's device size, and the
+// margins, the caption and shadow offsets and the effects' one-pixel shifts are logical pixels
+// times the ratio; the anchors follow the surface's proportions.
 void StylerButton::PaintCaption(std::string Text, std::int32_t Alignment) {
     gdi::Surface& surface = UserControl();
     gdi::TextEngine& engine = this->Text();
+    const DeviceScale scale = Scale();
     const double sw = surface.Width();
     const double sh = surface.Height();
 
     std::int32_t x = 0;
     std::int32_t y = 0;
     if (Alignment >= AlignTopLeft && Alignment <= AlignBottomRight) {
-        const double offX = OffsetByte("CaptionOffsetX", caption_offset_x_);
-        const double offY = OffsetByte("CaptionOffsetY", caption_offset_y_);
+        const double offX = scale.Px(OffsetByte("CaptionOffsetX", caption_offset_x_));
+        const double offY = scale.Px(OffsetByte("CaptionOffsetY", caption_offset_y_));
         const auto column = static_cast<Column>((Alignment - AlignTopLeft) / 3);
         const auto row = static_cast<Row>((Alignment - AlignTopLeft) % 3);
         if (column == Column::Left) {
-            x = runtime::RoundToInt32(offX + 1);
+            x = runtime::RoundToInt32(offX + scale.Px(1));
         } else {
             const double tw = engine.TextWidth(surface, Text);
-            x = runtime::RoundToInt32(column == Column::Centre ? sw / 2 - tw / 2 - 1 + offX
-                                                               : sw - tw - 3 + offX);
+            x = runtime::RoundToInt32(column == Column::Centre
+                                          ? sw / 2 - tw / 2 - scale.Px(1) + offX
+                                          : sw - tw - scale.Px(3) + offX);
         }
         if (row == Row::Top) {
             y = runtime::RoundToInt32(offY);
         } else {
             const double th = engine.TextHeight(surface, Text);
-            y = runtime::RoundToInt32(row == Row::Middle ? sh / 2 - th / 2 - 1 + offY
-                                                         : sh - th - 1 + offY);
+            y = runtime::RoundToInt32(row == Row::Middle ? sh / 2 - th / 2 - scale.Px(1) + offY
+                                                         : sh - th - scale.Px(1) + offY);
         }
     }
 
+    const std::int32_t unit = scale.Unit();
     const auto layer = [&](std::int32_t dx, std::int32_t dy) {
-        engine.Print(surface, Shifted(x, dx), Shifted(y, dy), Text);
+        engine.Print(surface, Shifted(x, dx * unit), Shifted(y, dy * unit), Text);
     };
     // A disabled caption is one layer in the colour the painter set; so is EffectNone.
     if (!IsEnabled() || caption_effect_ == EffectNone) {
@@ -97,7 +104,7 @@ void StylerButton::PaintCaption(std::string Text, std::int32_t Alignment) {
             surface.SetForeColor(caption_effect_color_);
             const std::int32_t sx = OffsetByte("ShadowOffsetX", shadow_offset_x_);
             const std::int32_t sy = OffsetByte("ShadowOffsetY", shadow_offset_y_);
-            layer(sx, sy);
+            engine.Print(surface, Shifted(x, scale.Whole(sx)), Shifted(y, scale.Whole(sy)), Text);
             break;
         }
         default:

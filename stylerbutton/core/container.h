@@ -37,10 +37,13 @@ class Container {
     virtual gdi::FontRef ContainerFont() const = 0;
     virtual bool RunMode() const = 0;
 
-    // The button's drawing surface (UserControl), sized to the button's window in pixels, and the
-    // text engine that measures and prints on it.
+    // The button's drawing surface (UserControl), sized to the button's window in device pixels,
+    // and the text engine that measures and prints on it in the font's device size.
     virtual gdi::Surface& Surface() = 0;
     virtual gdi::TextEngine& Text() = 0;
+    // Device pixels per logical pixel on the screen the button shows on: the surface is the
+    // window's logical size times this, rounded half to even (DeviceScale). 1 on a plain screen.
+    virtual double DevicePixelRatio() const { return 1.0; }
 
     // Gives the button's window a new shape; the window owns the region from then on and repaints.
     // Every Redraw calls it, so the repaint it asks for must not call OnPaint from inside this

@@ -9,6 +9,25 @@
 
 namespace tolvane::styler {
 
+namespace {
+
+// The picture enlarged (or reduced) to width x height device pixels, each device pixel taking the
+// picture pixel it lies on: a picture has no finer detail to show, and a blend would invent
+// colours that are neither the icon's nor its transparent key.
+gdi::Surface NearestScaled(const gdi::Surface& picture, std::int32_t width, std::int32_t height) {
+    gdi::Surface scaled(width, height);
+    for (std::int32_t y = 0; y < scaled.Height(); ++y) {
+        const auto from_y = static_cast<int>(std::int64_t{y} * picture.Height() / height);
+        for (std::int32_t x = 0; x < scaled.Width(); ++x) {
+            const auto from_x = static_cast<int>(std::int64_t{x} * picture.Width() / width);
+            scaled.PSet(x, y, picture.Point(from_x, from_y));
+        }
+    }
+    return scaled;
+}
+
+}  // namespace
+
 void RecolourPicture(PictureHolder& Holder, gdi::Colour TransparentColour, gdi::Colour NewColour) {
     Holder.SetAutoSize(true);
     const std::int32_t width = runtime::RoundToInt32(Holder.ScaleWidth());
@@ -32,10 +51,12 @@ void StylerButton::PaintIcon() {
     }
     RepaintSteps steps;
     const gdi::Surface& surface = UserControl();
+    const DeviceScale scale = Scale();
     const double sw = surface.Width();
     const double sh = surface.Height();
-    const double iconW = img_icon_.ScaleWidth();
-    const double iconH = img_icon_.ScaleHeight();
+    // On a scaled surface the icon is its picture times the ratio, 5 logical pixels from its edge.
+    const double iconW = scale.Px(img_icon_.ScaleWidth());
+    const double iconH = scale.Px(img_icon_.ScaleHeight());
 
     std::int32_t iconY = 0;
     steps.Run([&] { iconY = runtime::RoundToInt32(sh / 2 - iconH / 2); });
@@ -51,17 +72,25 @@ void StylerButton::PaintIcon() {
 
     std::int32_t iconX = 0;
     if (icon_alignment_ == IconLeft) {
-        iconX = 5;
+        iconX = scale.Whole(5);
     } else if (icon_alignment_ == IconRight) {
-        steps.Run([&] { iconX = runtime::RoundToInt32(sw - iconW - 5); });
+        steps.Run([&] { iconX = runtime::RoundToInt32(sw - iconW - scale.Px(5)); });
     } else {
         return;
     }
 
     steps.Run([&] {
-        const std::int32_t width = runtime::RoundToInt32(source->ScaleWidth());
-        const std::int32_t height = runtime::RoundToInt32(source->ScaleHeight());
-        gdi::TransparentBlt(UserControl(), iconX, iconY, width, height, source->hDC(), 0, 0, width,
+        std::int32_t width = runtime::RoundToInt32(source->ScaleWidth());
+        std::int32_t height = runtime::RoundToInt32(source->ScaleHeight());
+        const gdi::Surface* picture = &source->hDC();
+        gdi::Surface scaled;
+        if (scale.Ratio() != 1.0 && width > 0 && height > 0) {
+            width = scale.Whole(width);
+            height = scale.Whole(height);
+            scaled = NearestScaled(*picture, width, height);
+            picture = &scaled;
+        }
+        gdi::TransparentBlt(UserControl(), iconX, iconY, width, height, *picture, 0, 0, width,
                             height, icon_transparent_colour_);
     });
 }

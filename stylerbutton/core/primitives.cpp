@@ -222,25 +222,38 @@ void DrawGradientFourColour(gdi::Hdc hdc, std::int32_t left, std::int32_t top, s
     }
 }
 
-void PaintFocusDots(gdi::Surface& surface) {
+void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale) {
     const int width = surface.Width();
     const int height = surface.Height();
     // The loop limits are rounded as the surface reports its size in floating point.
-    const std::int32_t lastX = runtime::RoundToInt32(width - 5.0);
-    const std::int32_t lastY = runtime::RoundToInt32(height - 4.0);
+    const std::int32_t lastX = runtime::RoundToInt32(width - scale.Px(5.0));
+    const std::int32_t lastY = runtime::RoundToInt32(height - scale.Px(4.0));
+    const DeviceScale::Run near = scale.FromNear(2);
+    const DeviceScale::Run farX = scale.FromFar(width, 4);
+    const DeviceScale::Run farY = scale.FromFar(height, 4);
     constexpr gdi::Colour kBlack = 0;
-    for (std::int32_t x = 3; x <= lastX; x += 2) {
-        surface.PSet(x, 2, kBlack);
-    }
-    for (std::int32_t y = 4; y <= lastY; y += 2) {
-        surface.PSet(2, y, kBlack);
-    }
-    for (std::int32_t x = 3; x <= lastX; x += 2) {
-        surface.PSet(x, height - 4, kBlack);
-    }
-    for (std::int32_t y = 4; y <= lastY; y += 2) {
-        surface.PSet(width - 4, y, kBlack);
-    }
+    const auto dot = [&](DeviceScale::Run xs, DeviceScale::Run ys) {
+        for (std::int32_t y = ys.Begin; y < ys.End; ++y) {
+            for (std::int32_t x = xs.Begin; x < xs.End; ++x) {
+                surface.PSet(x, y, kBlack);
+            }
+        }
+    };
+    // The dots of a row or column lie on every other logical pixel from `first` on, up to the
+    // one that starts after `last`.
+    const auto along = [&](std::int32_t first, std::int32_t last, auto&& place) {
+        for (std::int32_t at = first;; at += 2) {
+            const DeviceScale::Run run = scale.FromNear(at);
+            if (run.Begin > last) {
+                break;
+            }
+            place(run);
+        }
+    };
+    along(3, lastX, [&](DeviceScale::Run xs) { dot(xs, near); });
+    along(4, lastY, [&](DeviceScale::Run ys) { dot(near, ys); });
+    along(3, lastX, [&](DeviceScale::Run xs) { dot(xs, farY); });
+    along(4, lastY, [&](DeviceScale::Run ys) { dot(farX, ys); });
 }
 
 }  // namespace tolvane::styler

@@ -7,6 +7,7 @@
 #include "app/gdi/colour.h"
 #include "app/gdi/rect.h"
 #include "app/gdi/surface.h"
+#include "stylerbutton/core/device_scale.h"
 
 namespace tolvane::styler {
 
@@ -85,7 +86,8 @@ void DrawGradientFourColour(gdi::Hdc hdc, std::int32_t left, std::int32_t top, s
                             gdi::Colour bottomLeft, gdi::Colour bottomRight);
 
 // The dotted focus frame: black pixels at every other position along column 2, row 2,
-// column W - 4 and row H - 4 (W, H the surface size), starting at (3, 2) and (2, 4).
-void PaintFocusDots(gdi::Surface& surface);
+// column W - 4 and row H - 4 (W, H the surface size), starting at (3, 2) and (2, 4). On a scaled
+// surface each place is the logical one times the ratio and each dot a Unit() x Unit() square.
+void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale = DeviceScale());
 
 }  // namespace tolvane::styler

@@ -18,12 +18,16 @@ void StylerButton::Redraw() {
         }
     });
 
-    // The window takes the rounded shape; its corners are one pixel smaller than the outlines'.
+    // The window takes the rounded shape; its corner ellipses are one pixel smaller than the
+    // outer outline's, so that the shape's edge runs along that outline's outer edge. Scaled, the
+    // outline's ellipse is the rounding times the ratio, and the shape's one pixel smaller still.
     steps.Run([&] {
         const gdi::Surface& surface = container_.Surface();
-        const std::int32_t width = runtime::RoundToInt32(surface.Width());
-        const std::int32_t height = runtime::RoundToInt32(surface.Height());
-        const std::int32_t corner = runtime::CheckedSub<std::int32_t>(rounded_value_, 1);
+        const DeviceScale scale = Scale();
+        const std::int32_t width = scale.BoxExtent(runtime::RoundToInt32(surface.Width()));
+        const std::int32_t height = scale.BoxExtent(runtime::RoundToInt32(surface.Height()));
+        const std::int32_t corner =
+            runtime::CheckedSub<std::int32_t>(scale.Whole(rounded_value_), 1);
         container_.SetWindowRgn(gdi::CreateRoundRectRgn(0, 0, width, height, corner, corner));
     });
 
@@ -40,7 +44,8 @@ void StylerButton::Redraw() {
 
 void StylerButton::PaintButton(RepaintSteps& steps) {
     gdi::Surface& surface = container_.Surface();
-    const auto focusDots = [&] { steps.Run([&] { PaintFocusDots(surface); }); };
+    const DeviceScale scale = Scale();
+    const auto focusDots = [&] { steps.Run([&] { PaintFocusDots(surface, scale); }); };
 
     // An unknown theme paints nothing but the focus dots of a hovered button.
     if (!IsPaintedTheme(theme_)) {
@@ -50,7 +55,7 @@ void StylerButton::PaintButton(RepaintSteps& steps) {
         return;
     }
 
-    LookCanvas canvas(surface, gradient_rect_, rounded_value_, steps);
+    LookCanvas canvas(surface, gradient_rect_, rounded_value_, scale, steps);
     gdi::Colour captionColour = fore_color_;
     if (!IsEnabled()) {
         // The state flags are not looked at: no state look and no focus dots.

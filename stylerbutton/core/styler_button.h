@@ -11,6 +11,7 @@
 #include "stylerbutton/core/button_events.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/container.h"
+#include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/picture.h"
 #include "stylerbutton/core/picture_holder.h"
 #include "stylerbutton/core/property_store.h"
@@ -169,6 +170,7 @@ class StylerButton {
     // The drawing surface and its text engine, both the container's.
     gdi::Surface& UserControl() { return container_.Surface(); }
     gdi::TextEngine& Text() { return container_.Text(); }
+    DeviceScale Scale() const { return DeviceScale(container_.DevicePixelRatio()); }
 
     // How many times the button has repainted itself.
     std::uint64_t RedrawCount() const { return redraw_count_; }

@@ -10,19 +10,22 @@ void PaintBlueGlass(Look look, LookCanvas& canvas) {
     const BlueGlassLook& c = kBlueGlassLooks[look];
     const double w = canvas.W();
     const double h = canvas.H();
+    const double inner = canvas.Px(3);  // where the bands and the dots begin
+    const double middle = h / 2 - canvas.Px(1);
     canvas.BackColour(kBlueGlassWhite);
-    canvas.Fill(FillDirection::Vertical, 3, 3, w - 4, h / 2 - 1, c.UpperBandTop, c.UpperBandBottom);
-    canvas.Fill(FillDirection::Vertical, 3, h / 2 - 1, w - 4, h - 4, c.LowerBandTop,
-                c.LowerBandBottom);
+    canvas.Fill(FillDirection::Vertical, inner, inner, w - canvas.Px(4), middle, c.UpperBandTop,
+                c.UpperBandBottom);
+    canvas.Fill(FillDirection::Vertical, inner, middle, w - canvas.Px(4), h - canvas.Px(4),
+                c.LowerBandTop, c.LowerBandBottom);
     canvas.PenColour(kBlueGlassOutline);
-    canvas.Outline(0, 0, w - 1, h - 1);
+    canvas.Outline(0);
     canvas.PenColour(kBlueGlassWhite);
-    canvas.Outline(1, 1, w - 2, h - 2);
-    canvas.Outline(2, 2, w - 3, h - 3);
-    canvas.Dot(3, h - 5);
-    canvas.Dot(3, 3);
-    canvas.Dot(w - 5, h - 5);
-    canvas.Dot(w - 5, 3);
+    canvas.Outline(1);
+    canvas.Outline(2);
+    canvas.Dot(canvas.Near(3), canvas.FarY(5));
+    canvas.Dot(canvas.Near(3), canvas.Near(3));
+    canvas.Dot(canvas.FarX(5), canvas.FarY(5));
+    canvas.Dot(canvas.FarX(5), canvas.Near(3));
 }
 
 }  // namespace tolvane::styler

@@ -18,8 +18,8 @@ void PaintEnabledLook(const DarkGlossLook& c, LookCanvas& canvas) {
     const double height = h / 3;
     canvas.FourColour(0, top, width, height, c.G0, c.G0, c.G2, c.G1);
     canvas.FourColour(w / 4, top, width, height, c.G0, c.G0, c.G1, c.G1);
-    canvas.FourColour(w - w / 2 - 1, top, width, height, c.G0, c.G0, c.G1, c.G1);
-    canvas.FourColour(w - w / 4 - 1, top, width, height, c.G0, c.G0, c.G1, c.G2);
+    canvas.FourColour(w - w / 2 - canvas.Px(1), top, width, height, c.G0, c.G0, c.G1, c.G1);
+    canvas.FourColour(w - w / 4 - canvas.Px(1), top, width, height, c.G0, c.G0, c.G1, c.G2);
 }
 
 void PaintDisabledLook(const DarkGlossDisabledLook& c, LookCanvas& canvas) {

@@ -1,5 +1,8 @@
 #include "stylerbutton/core/theme_painter.h"
 
+#include <algorithm>
+
+#include "app/gdi/region.h"
 #include "app/gdi/round_rect.h"
 #include "app/runtime/rounding.h"
 #include "stylerbutton/core/button_values.h"
@@ -19,6 +22,28 @@ std::int32_t Rnd(double value) {
         }
     }
     return runtime::RoundToInt32(value);
+}
+
+// Paints the pixels of outer that are not in inner.
+void PaintBand(gdi::Surface& surface, const gdi::Region& outer, const gdi::Region& inner,
+               gdi::Colour colour) {
+    const auto& holes = inner.Spans();
+    auto hole = holes.begin();
+    for (const gdi::Region::Span& span : outer.Spans()) {
+        while (hole != holes.end() && hole->Y < span.Y) {
+            ++hole;
+        }
+        std::int32_t x = span.XBegin;
+        for (auto cut = hole; cut != holes.end() && cut->Y == span.Y; ++cut) {
+            for (; x < std::min(span.XEnd, cut->XBegin); ++x) {
+                surface.PSet(x, span.Y, colour);
+            }
+            x = std::max(x, cut->XEnd);
+        }
+        for (; x < span.XEnd; ++x) {
+            surface.PSet(x, span.Y, colour);
+        }
+    }
 }
 
 }  // namespace
@@ -43,18 +68,55 @@ void LookCanvas::FourColour(double left, double top, double width, double height
                             gdi::Colour topLeft, gdi::Colour topRight, gdi::Colour bottomLeft,
                             gdi::Colour bottomRight) {
     steps_.Run([&] {
-        DrawGradientFourColour(surface_, Rnd(left), Rnd(top), Rnd(width), Rnd(height), topLeft,
-                               topRight, bottomLeft, bottomRight);
+        if (scale_.Ratio() == 1.0) {
+            DrawGradientFourColour(surface_, Rnd(left), Rnd(top), Rnd(width), Rnd(height),
+                                   topLeft, topRight, bottomLeft, bottomRight);
+            return;
+        }
+        // Scaled, an area ends where its far edge rounds to, so that areas laid side by side at
+        // the proportions (the glow strip's quarters) meet without a column between them,
+        // whichever way their halves round.
+        const std::int32_t x = Rnd(left);
+        const std::int32_t y = Rnd(top);
+        DrawGradientFourColour(surface_, x, y, Rnd(left + width) - x, Rnd(top + height) - y,
+                               topLeft, topRight, bottomLeft, bottomRight);
     });
 }
 
-void LookCanvas::Outline(double x1, double y1, double x2, double y2) {
-    steps_.Run(
-        [&] { gdi::RoundRect(surface_, Rnd(x1), Rnd(y1), Rnd(x2), Rnd(y2), corner_, corner_); });
+void LookCanvas::Outline(std::int32_t inset) {
+    steps_.Run([&] {
+        const std::int32_t width = scale_.BoxExtent(surface_.Width());
+        const std::int32_t height = scale_.BoxExtent(surface_.Height());
+        const std::int32_t corner = scale_.Whole(corner_);
+        const std::int32_t first = scale_.Whole(inset);
+        const std::int32_t end = std::max(first + 1, scale_.Whole(inset + 1.0));
+        if (end - first == 1) {
+            gdi::RoundRect(surface_, first, first, width - 1 - first, height - 1 - first, corner,
+                           corner);
+            return;
+        }
+        // A line of several device pixels: the rings from `first` to `end` drawn one by one
+        // would leave pixels out where their arcs step, so the band between the outer edge of
+        // the first ring and the outer edge of the ring after the last is filled instead.
+        const std::int32_t inner_corner = std::max(0, corner - 2 * (end - first));
+        const gdi::Region outer = gdi::CreateRoundRectRgn(first, first, width - first,
+                                                          height - first, std::max(0, corner - 1),
+                                                          std::max(0, corner - 1));
+        const gdi::Region inner = gdi::CreateRoundRectRgn(
+            end, end, width - end, height - end, std::max(0, inner_corner - 1),
+            std::max(0, inner_corner - 1));
+        PaintBand(surface_, outer, inner, surface_.ForeColor());
+    });
 }
 
-void LookCanvas::Dot(double x, double y) {
-    steps_.Run([&] { surface_.PSet(Rnd(x), Rnd(y), gdi::Rgb(255, 255, 255)); });
+void LookCanvas::Dot(DeviceScale::Run x, DeviceScale::Run y) {
+    steps_.Run([&] {
+        for (std::int32_t row = y.Begin; row < y.End; ++row) {
+            for (std::int32_t column = x.Begin; column < x.End; ++column) {
+                surface_.PSet(column, row, gdi::Rgb(255, 255, 255));
+            }
+        }
+    });
 }
 
 bool IsPaintedTheme(std::int32_t theme) {

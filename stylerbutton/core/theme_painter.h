@@ -5,6 +5,7 @@
 #include "app/gdi/colour.h"
 #include "app/gdi/rect.h"
 #include "app/gdi/surface.h"
+#include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/theme_colours.h"
 
@@ -19,14 +20,21 @@ enum class FillDirection : std::int32_t { Horizontal = 0, Vertical = 1 };
 // each step rounds them half to even itself, so a rounding failure stays inside its step.
 class LookCanvas {
   public:
-    // corner is the ellipse width and height of every outline (the button's RoundedValue).
+    // corner is the ellipse width and height of every outline (the button's RoundedValue) in
+    // logical pixels; scale maps the design onto the surface's device pixels.
     LookCanvas(gdi::Surface& surface, gdi::Rect& gradientRect, std::int32_t corner,
-               RepaintSteps& steps)
-        : surface_(surface), gradient_rect_(gradientRect), corner_(corner), steps_(steps) {}
+               const DeviceScale& scale, RepaintSteps& steps)
+        : surface_(surface),
+          gradient_rect_(gradientRect),
+          corner_(corner),
+          scale_(scale),
+          steps_(steps) {}
 
-    // The surface's width and height in pixels, as the looks compute with them.
+    // The surface's width and height in device pixels, as the looks compute with them.
     double W() const { return surface_.Width(); }
     double H() const { return surface_.Height(); }
+    // A fixed distance of a look, given in logical pixels, in device pixels.
+    double Px(double logical) const { return scale_.Px(logical); }
 
     // Sets the background colour, which clears the whole surface to it.
     void BackColour(gdi::Colour colour);
@@ -35,19 +43,34 @@ class LookCanvas {
     // SetGradientRect(left, top, right, bottom) and FillGradient from start to end.
     void Fill(FillDirection direction, double left, double top, double right, double bottom,
               gdi::Colour start, gdi::Colour end);
-    // DrawGradientFourColour over [left, top, width, height].
+    // DrawGradientFourColour over [left, top, width, height]; scaled, the area runs from the
+    // rounded left and top to the rounded right and bottom edges.
     void FourColour(double left, double top, double width, double height, gdi::Colour topLeft,
                     gdi::Colour topRight, gdi::Colour bottomLeft, gdi::Colour bottomRight);
-    // RoundRect(x1, y1, x2, y2) in the pen colour with corner ellipses of corner x corner.
-    void Outline(double x1, double y1, double x2, double y2);
-    // A single white pixel. The coordinates are whole numbers (sums of the surface size and
-    // whole offsets), so they reach the pixel unrounded.
-    void Dot(double x, double y);
+    // The outline `inset` logical pixels inside the surface's edge, in the pen colour: at ratio 1
+    // RoundRect(inset, inset, W - 1 - inset, H - 1 - inset) with corner ellipses of corner x
+    // corner. Scaled, the logical ring becomes the device rings it covers, each one pixel further
+    // in with a corner ellipse two pixels smaller, so that the line is as thick as one logical
+    // pixel and its corners stay concentric.
+    void Outline(std::int32_t inset);
+    // A white dot on one logical pixel, given by its device pixels (Near and Far below); at
+    // ratio 1 a single pixel.
+    void Dot(DeviceScale::Run x, DeviceScale::Run y);
+    // The device pixels of the logical pixel `logical` from the left or top edge, and of the one
+    // `back` pixels before the right (FarX) or bottom (FarY) edge: FarX(5) is column W - 5.
+    DeviceScale::Run Near(std::int32_t logical) const { return scale_.FromNear(logical); }
+    DeviceScale::Run FarX(std::int32_t back) const {
+        return scale_.FromFar(surface_.Width(), back);
+    }
+    DeviceScale::Run FarY(std::int32_t back) const {
+        return scale_.FromFar(surface_.Height(), back);
+    }
 
   private:
     gdi::Surface& surface_;
     gdi::Rect& gradient_rect_;
     std::int32_t corner_;
+    DeviceScale scale_;
     RepaintSteps& steps_;
 };
 

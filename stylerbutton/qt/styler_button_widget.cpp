@@ -1,5 +1,7 @@
 #include "stylerbutton/qt/styler_button_widget.h"
 
+#include <cmath>
+#include <cstdint>
 #include <exception>
 #include <memory>
 
@@ -27,15 +29,24 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The region as Qt takes it, one rectangle per span. An empty region becomes a mask that lies
-// wholly outside the widget, since an empty QRegion would mean no mask at all.
-QRegion ToQRegion(const gdi::Region& region) {
+// The region as Qt takes it, in logical pixels: one rectangle per span, each grown to the logical
+// pixels its device pixels touch (at ratio 1 the span itself). An empty region becomes a mask
+// that lies wholly outside the widget, since an empty QRegion would mean no mask at all.
+QRegion ToQRegion(const gdi::Region& region, double ratio) {
     if (region.IsEmpty()) {
         return QRegion(-1, -1, 1, 1);
     }
     QRegion result;
     for (const gdi::Region::Span& span : region.Spans()) {
-        result += QRect(span.XBegin, span.Y, span.XEnd - span.XBegin, 1);
+        if (ratio == 1.0) {
+            result += QRect(span.XBegin, span.Y, span.XEnd - span.XBegin, 1);
+            continue;
+        }
+        const auto left = static_cast<int>(std::floor(span.XBegin / ratio));
+        const auto right = static_cast<int>(std::ceil(span.XEnd / ratio));
+        const auto top = static_cast<int>(std::floor(span.Y / ratio));
+        const auto bottom = static_cast<int>(std::ceil((span.Y + 1) / ratio));
+        result += QRect(left, top, right - left, bottom - top);
     }
     return result;
 }
@@ -98,7 +109,7 @@ void StylerButtonWidget::SetWindowRgn(gdi::Region region) {
     if (!region_applied_ || region != region_) {
         region_ = std::move(region);
         region_applied_ = true;
-        setMask(ToQRegion(region_));
+        setMask(ToQRegion(region_, surface_ratio_));
     }
     // The window shows the new picture at its next paint, which only copies the surface.
     update();
@@ -202,17 +213,39 @@ bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
     const QPoint global(point.X, point.Y);
     // Outside the button's rectangle no window under the point can be the button's own; only a
     // point inside it needs the windowing system, which knows the mask and covering windows.
-    if (!PointerMayBeOverButton() || !rect().contains(mapFromGlobal(global))) {
+    const QPoint local = mapFromGlobal(global);
+    if (!PointerMayBeOverButton() || !rect().contains(local)) {
         return false;
     }
-    return QApplication::widgetAt(global) == this;
+    if (QApplication::widgetAt(global) != this) {
+        return false;
+    }
+    // The mask holds whole logical pixels; the shape is cut in device pixels. The pointer's
+    // logical pixel counts as over the button when the device pixel at its middle is.
+    if (surface_ratio_ == 1.0) {
+        return true;
+    }
+    return region_.Contains(static_cast<int>(std::floor((local.x() + 0.5) * surface_ratio_)),
+                            static_cast<int>(std::floor((local.y() + 0.5) * surface_ratio_)));
 }
 
 // ---- Painting ---------------------------------------------------------------------------------
 
 void StylerButtonWidget::SyncSurfaceSize() {
-    if (surface_.Width() != width() || surface_.Height() != height()) {
-        surface_.Resize(width(), height());
+    const DeviceScale scale(devicePixelRatioF());
+    if (scale.Ratio() != surface_ratio_) {
+        surface_ratio_ = scale.Ratio();
+        text_.SetDevicePixelRatio(surface_ratio_);
+        // At ratio 1 the mask is the shape and every pixel inside it is painted. Otherwise the
+        // mask's edge pixels are partly outside the shape and show the parent through.
+        setAttribute(Qt::WA_OpaquePaintEvent, surface_ratio_ == 1.0);
+        region_applied_ = false;  // the mask is made anew for this ratio
+        paint_pending_ = true;
+    }
+    const std::int32_t width = scale.Whole(this->width());
+    const std::int32_t height = scale.Whole(this->height());
+    if (surface_.Width() != width || surface_.Height() != height) {
+        surface_.Resize(width, height);
         paint_pending_ = true;
     }
 }
@@ -232,9 +265,16 @@ void StylerButtonWidget::resizeEvent(QResizeEvent* event) {
 
 void StylerButtonWidget::paintEvent(QPaintEvent* event) {
     RunPendingPaintRow();
-    CopySurfaceToImage(surface_, image_);
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    if (surface_ratio_ == 1.0) {
+        CopySurfaceToImage(surface_, image_);
+        painter.drawImage(event->rect(), image_, event->rect());
+        return;
+    }
+    // Device pixels one to one: the image carries the ratio, so Qt does not scale it.
+    CopySurfaceToImage(surface_, region_, image_);
+    image_.setDevicePixelRatio(surface_ratio_);
+    painter.drawImage(QPointF(0, 0), image_);
 }
 
 // ---- Input ------------------------------------------------------------------------------------

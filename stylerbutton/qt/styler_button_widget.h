@@ -144,7 +144,8 @@ class StylerButtonWidget : public QWidget, public Container {
     // The Qt property that stands for a store key ("Enabled" gives "ButtonEnabled"), or null for
     // a key that is none of the nineteen.
     static const char* QtPropertyName(std::string_view key);
-    // The region last applied as the mask.
+    // The region last applied, in the surface's device pixels; the mask is the logical pixels it
+    // touches (the same region at ratio 1).
     const gdi::Region& WindowRegion() const { return region_; }
 
     // ---- Qt properties ------------------------------------------------------------------------
@@ -192,9 +193,11 @@ class StylerButtonWidget : public QWidget, public Container {
     std::string InstanceName() const override { return instance_name_; }
     gdi::FontRef ContainerFont() const override { return container_font_; }
     bool RunMode() const override { return run_mode_; }
-    // Sized to the widget: a widget resized while hidden has its surface follow at once.
+    // Sized to the widget in device pixels: a widget resized while hidden, or moved to a screen of
+    // another device pixel ratio, has its surface follow at once.
     gdi::Surface& Surface() override;
     gdi::TextEngine& Text() override { return text_; }
+    double DevicePixelRatio() const override { return surface_ratio_; }
     void SetWindowRgn(gdi::Region region) override;
     void StartHoverTimer() override;
     void StopHoverTimer() override;
@@ -265,7 +268,8 @@ class StylerButtonWidget : public QWidget, public Container {
     // Tells assistive technology which of the button's states (Enabled, Pressed, MouseOver,
     // HasFocus) changed since it was last told. Runs at every Redraw.
     void TellAccessibleStateChanges();
-    // Makes the surface the widget's size; a new size asks for the paint row.
+    // Makes the surface the widget's size in device pixels; a new size or ratio asks for the
+    // paint row.
     void SyncSurfaceSize();
     // OnPaint, if asked for.
     void RunPendingPaintRow();
@@ -282,6 +286,8 @@ class StylerButtonWidget : public QWidget, public Container {
     gdi::FontRef container_font_;
     bool run_mode_ = true;
     gdi::Surface surface_;
+    // The device pixel ratio the surface was made for.
+    double surface_ratio_ = 1.0;
     forms::QtTextEngine text_;
     forms::FormTimer hover_timer_;
     // The button's wish: tmrCheck started or stopped.

@@ -38,6 +38,7 @@ class FakeContainer : public Container {
     bool RunMode() const override { return run_mode; }
     gdi::Surface& Surface() override { return surface_; }
     gdi::TextEngine& Text() override { return text_engine ? *text_engine : text_; }
+    double DevicePixelRatio() const override { return device_pixel_ratio; }
     void SetWindowRgn(gdi::Region region) override {
         if (fail_set_window_rgn) {
             throw std::runtime_error("SetWindowRgn failed");
@@ -63,6 +64,7 @@ class FakeContainer : public Container {
     bool fail_set_window_rgn = false;
     ScreenPoint cursor;
     std::function<bool(ScreenPoint)> own_window_at;
+    double device_pixel_ratio = 1.0;
     // A text engine to use instead of the fixed-metric one (not owned).
     gdi::TextEngine* text_engine = nullptr;
 

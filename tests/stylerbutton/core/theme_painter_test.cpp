@@ -276,7 +276,7 @@ gdi::Surface LookPicture(std::int32_t theme, Look look, bool dots) {
     gdi::Surface s = Background(105, 33);
     gdi::Rect gradientRect;
     RepaintSteps steps;
-    LookCanvas canvas(s, gradientRect, 5, steps);
+    LookCanvas canvas(s, gradientRect, 5, DeviceScale(), steps);
     if (look != Look::Disabled) {
         PaintThemeLook(theme, Look::Normal, canvas);
     }
