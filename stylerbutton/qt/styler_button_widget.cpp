@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -191,6 +192,10 @@ bool StylerButtonWidget::event(QEvent* event) {
             break;
         case QEvent::Enter:
         case QEvent::Leave:
+            pointer_local_.reset();
+            if (event->type() == QEvent::Enter) {
+                pointer_local_ = static_cast<QEnterEvent*>(event)->position();
+            }
             if (window() == this) {
                 SyncHoverTimer();
             }
@@ -221,12 +226,18 @@ bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
         return false;
     }
     // The mask holds whole logical pixels; the shape is cut in device pixels. The pointer's
-    // logical pixel counts as over the button when the device pixel at its middle is.
+    // device pixel is known from the last mouse event when that lies in the same logical pixel;
+    // otherwise the device pixel at the middle of the logical one stands for it.
     if (surface_ratio_ == 1.0) {
         return true;
     }
-    return region_.Contains(static_cast<int>(std::floor((local.x() + 0.5) * surface_ratio_)),
-                            static_cast<int>(std::floor((local.y() + 0.5) * surface_ratio_)));
+    QPointF at(local.x() + 0.5, local.y() + 0.5);
+    if (pointer_local_ && std::floor(pointer_local_->x()) == local.x() &&
+        std::floor(pointer_local_->y()) == local.y()) {
+        at = *pointer_local_;
+    }
+    return region_.Contains(static_cast<int>(std::floor(at.x() * surface_ratio_)),
+                            static_cast<int>(std::floor(at.y() * surface_ratio_)));
 }
 
 // ---- Painting ---------------------------------------------------------------------------------
@@ -309,6 +320,7 @@ void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
 void StylerButtonWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPointF at = event->position();
+    pointer_local_ = at;
     Deliver([&] {
         button_.OnMouseMove(forms::MouseButtonBits(event->buttons()),
                             forms::ShiftMask(event->modifiers()), static_cast<float>(at.x()),

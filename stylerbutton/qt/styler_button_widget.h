@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -297,6 +299,9 @@ class StylerButtonWidget : public QWidget, public Container {
     gdi::Region region_;
     // The pointer's position at the last poll that read it.
     ScreenPoint last_cursor_pos_;
+    // Where the last mouse event over the widget put the pointer, in logical pixels with their
+    // fractions (a scaled screen places it on a device pixel); none once it left.
+    std::optional<QPointF> pointer_local_;
     bool region_applied_ = false;
     bool paint_pending_ = true;
     // The last picture shown, kept to reuse its buffer.

@@ -348,6 +348,11 @@ e2e_clock_plus() {
 
 # --- The close button -------------------------------------------------------------------------
 
+# The device pixels per logical pixel the program under test runs at (QT_SCALE_FACTOR), a whole
+# number. Client points and the button's rectangle below are logical; the functions that read the
+# screen multiply them by it.
+E2E_RATIO=${E2E_RATIO:-1}
+
 # The close button in client pixels: its rectangle and its centre.
 # shellcheck disable=SC2034
 {
@@ -375,15 +380,18 @@ e2e_clock_plus() {
 # of the picture that holds it: a quadrant gradient (upper left [1, 1, 52, 16], lower left
 # [1, 16, 52, 16], upper right [52, 1, 52, 16], lower right [52, 16, 52, 16]; the right half
 # mirrors the left) or the outline. They avoid the edge strips (columns 0-1 and 102-104, rows 1
-# and 30-32), the focus dots (columns 2 and 101, rows 2 and 29) and the caption.
+# and 30-32), the focus dots (columns 2 and 101, rows 2 and 29) and the caption. At ratio r the
+# button paints 105r x 33r device pixels: the samples are r times as far in, and the quadrants
+# begin at r with the size's half and the half less r, rounded half to even.
 E2E_BUTTON_SAMPLES=("4 4 UL" "20 12 UL" "6 20 LL" "30 26 LL" "80 8 UR" "98 24 LR" "50 0 O")
 
-# Writes a PNG of the close button of window $1 (its 105 x 33 rectangle as it shows on screen)
-# to $2.
+# Writes a PNG of the close button of window $1 (its 105 x 33 rectangle, in device pixels as it
+# shows on screen) to $2.
 e2e_button_shot() {
-    local x y
+    local x y r=$E2E_RATIO
     read -r x y _ _ <<<"$(e2e_client_geometry "$1")"
-    import -window root -crop "105x33+$((x + E2E_BUTTON_X))+$((y + E2E_BUTTON_Y))" +repage "$2"
+    import -window root -crop "$((105 * r))x$((33 * r))+$((x + E2E_BUTTON_X * r))+$((y + E2E_BUTTON_Y * r))" \
+        +repage "$2"
 }
 
 # Prints the look of the close button in the picture $1 of the button alone (e2e_button_shot)
@@ -405,10 +413,14 @@ e2e_button_look() {
     {
         printf 'sample %s\n' "${E2E_BUTTON_SAMPLES[@]}"
         printf 'look %s\n' "${tables[@]}"
-        convert "$1" -crop "${2:-105x33+0+0}" +repage -depth 8 txt:- | awk -v points="${points[*]}" '
-            BEGIN { n = split(points, p, " "); for (i = 1; i <= n; i++) want[p[i]] = 1 }
-            NR > 1 { split($1, xy, /[,:]/); key = xy[1] "," xy[2]; if (key in want) print "pixel", key, $2 }'
-    } | awk '
+        convert "$1" -crop "${2:-$((105 * E2E_RATIO))x$((33 * E2E_RATIO))+0+0}" +repage -depth 8 \
+            txt:- | awk -v points="${points[*]}" -v r="$E2E_RATIO" '
+            BEGIN {
+                n = split(points, p, " ")
+                for (i = 1; i <= n; i++) { split(p[i], xy, ","); want[xy[1] * r "," xy[2] * r] = p[i] }
+            }
+            NR > 1 { split($1, xy, /[,:]/); key = xy[1] "," xy[2]; if (key in want) print "pixel", want[key], $2 }'
+    } | awk -v r="$E2E_RATIO" '
         function rne(v,  f, d) {
             f = int(v); d = v - f
             if (d > 0.5 || (d == 0.5 && f % 2 == 1)) f++
@@ -422,6 +434,7 @@ e2e_button_look() {
             right = ramp(h, col[tr, c], col[br, c], y)
             return ramp(w, left, right, x)
         }
+        BEGIN { qw = rne(105 * r / 2); qh = rne(33 * r / 2 - r) }
         $1 == "sample" { ns++; sx[ns] = $2; sy[ns] = $3; part[ns] = $4 }
         $1 == "look" {
             nl++; name[nl] = $2
@@ -438,13 +451,13 @@ e2e_button_look() {
             for (l = 1; l <= nl; l++) {
                 ok = 1
                 for (s = 1; s <= ns; s++) {
-                    x = sx[s]; y = sy[s]; q = l "."
+                    x = sx[s]; y = sy[s]; dx = x * r; dy = y * r; q = l "."
                     for (c = 1; c <= 3; c++) {
                         if (part[s] == "O") want = col[q 9, c]
-                        else if (part[s] == "UL") want = four(q 1, q 2, q 3, q 4, 52, 16, x - 1, y - 1, c)
-                        else if (part[s] == "LL") want = four(q 5, q 6, q 7, q 8, 52, 16, x - 1, y - 16, c)
-                        else if (part[s] == "UR") want = four(q 2, q 1, q 4, q 3, 52, 16, x - 52, y - 1, c)
-                        else want = four(q 6, q 5, q 8, q 7, 52, 16, x - 52, y - 16, c)
+                        else if (part[s] == "UL") want = four(q 1, q 2, q 3, q 4, qw, qh, dx - r, dy - r, c)
+                        else if (part[s] == "LL") want = four(q 5, q 6, q 7, q 8, qw, qh, dx - r, dy - qh, c)
+                        else if (part[s] == "UR") want = four(q 2, q 1, q 4, q 3, qw, qh, dx - qw, dy - r, c)
+                        else want = four(q 6, q 5, q 8, q 7, qw, qh, dx - qw, dy - qh, c)
                         d = seen[x, y, c] - want
                         if (!((x, y, c) in seen) || d > 2 || d < -2) ok = 0
                     }
@@ -469,11 +482,12 @@ e2e_button_shows() {
 
 # --- Pointer ----------------------------------------------------------------------------------
 
-# Prints the screen position "X Y" of the point ($2, $3) of window $1's client area.
+# Prints the screen position "X Y" of the point ($2, $3) of window $1's client area, given in
+# logical pixels.
 e2e_screen_point() {
     local x y
     read -r x y _ _ <<<"$(e2e_client_geometry "$1")"
-    echo "$((x + $2)) $((y + $3))"
+    echo "$((x + $2 * E2E_RATIO)) $((y + $3 * E2E_RATIO))"
 }
 
 # Moves the pointer to the screen point ($1, $2) and waits until it is there. (xdotool's own
