@@ -23,6 +23,13 @@ int Pixels(int twips) {
     return twips / forms::kTwipsPerPixel;
 }
 
+// An embedded picture made for screens of the given device pixel ratio.
+QImage Picture(const char* path, qreal device_pixel_ratio) {
+    QImage image(QString::fromLatin1(path));
+    image.setDevicePixelRatio(device_pixel_ratio);
+    return image;
+}
+
 gdi::Font ToFont(const FontDesign& design) {
     gdi::Font font;
     font.Name = std::string(design.Name);
@@ -49,7 +56,8 @@ Form1::Form1(const runtime::Clock& clock, MessagePresenter presenter)
       window_(std::make_unique<forms::FormWindow>(
           kFormCaption, QSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)))) {
     window_->SetBackColor(kFormBackColour);
-    window_->SetPicture(QImage(QString::fromLatin1(resources::kBackgroundPicture)));
+    window_->SetPicture({Picture(resources::kBackgroundPicture, 1.0),
+                         Picture(resources::kBackgroundPicture2x, 2.0)});
     BuildLabels();
     BuildButton();
     WireDragging();
