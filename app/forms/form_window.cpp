@@ -159,7 +159,11 @@ void FormWindow::Deliver(const MouseHandler& handler, int button, QMouseEvent* e
     }
     // The handler may change or destroy this window: work on a copy.
     const MouseHandler copy = handler;
-    const QPointF at = event->position();
+    // Measured from the window's place in whole pixels of the window, the one Left, Top and Move
+    // use, rather than from where its pixels fell on the screen: at a fractional pixel ratio
+    // (125 %, 150 %) the screen rounds that place to whole screen pixels, and a drag measured
+    // from the rounded place would carry the rounding along and miss the pointer by one.
+    const QPointF at = mapFromGlobal(event->globalPosition());
     copy(button, ShiftMask(event->modifiers()), static_cast<float>(PixelsToTwips(at.x())),
          static_cast<float>(PixelsToTwips(at.y())));
 }

@@ -13,7 +13,8 @@ namespace tolvane::forms {
 
 // A mouse event on the bare client area. `button` and `shift` are the bits of mouse_buttons.h: for
 // a press or release the one button that changed, for a move every button held. X and Y are twips
-// from the client area's top-left.
+// from the client area's top-left at the place Left and Top give (on a screen of a fractional pixel
+// ratio the area shows up to half a screen pixel from there, rounded to whole screen pixels).
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
 // A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or
