@@ -1,12 +1,18 @@
 #!/usr/bin/python3
-"""Paints resources/background.jpg, the countdown window's background picture.
+"""Paints resources/background.jpg and background@2x.jpg, the countdown window's background.
 
-A night landscape, 550 x 290 pixels: a dusk-to-night sky with stars, thin cloud and a
-moon in the upper right, the glow of a town on the left horizon, layered hills with a
-town skyline, a dark foreground, a slight vignette and film grain. Everything below the
-horizon on the right and along the bottom is kept very dark, because the window draws
-white, green, yellow and red text there; the script checks the contrast under every
-label before it writes the file and fails if any is below 4.5:1.
+A night landscape, 550 x 290 pixels (and 1100 x 580 for screens of twice the density): a
+dusk-to-night sky with stars, thin cloud and a moon in the upper right, the glow of a town
+on the left horizon, layered hills with a town skyline, a dark foreground, a slight
+vignette and film grain. Everything below the horizon on the right and along the bottom is
+kept very dark, because the window draws white, green, yellow and red text there; the
+script checks the contrast under every label in both pictures and fails if any is below
+4.5:1.
+
+The landscape is painted at twice the size. The 550 x 290 picture is that painting reduced,
+with film grain added at its own size; the 1100 x 580 picture is the painting itself with
+grain of the same strength per pixel, drawn from a generator of its own after all the rest,
+so that the 550 x 290 picture does not depend on the larger one.
 
 Deterministic: fixed seed, no input files. Needs python3-numpy and python3-pil.
 Run: /usr/bin/python3 resources/make_background.py
@@ -21,7 +27,10 @@ from PIL import Image
 WIDTH, HEIGHT = 550, 290
 SUPERSAMPLE = 2  # painted at twice the size, then reduced, for smooth silhouettes
 SEED = 20140408
-OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "background.jpg")
+SEED_2X_GRAIN = 20140409  # the grain of the 1100 x 580 picture
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUTPUT = os.path.join(HERE, "background.jpg")
+OUTPUT_2X = os.path.join(HERE, "background@2x.jpg")
 
 # Where the window draws text or its close button: (left, top, width, height) in pixels,
 # already grown to the longest texts the labels show and padded by a small margin.
@@ -339,11 +348,13 @@ def contrast(l1, l2):
     return (hi + 0.05) / (lo + 0.05)
 
 
-def check_contrast(pixels):
-    """Mean luminance under each text area against each text colour; returns failures."""
+def check_contrast(pixels, scale=1):
+    """Mean luminance under each text area against each text colour; returns failures.
+
+    scale is the picture's size over 550 x 290: the areas grow with it."""
     failures = []
     for name, area in TEXT_AREAS.items():
-        left, top, width, height = padded(area)
+        left, top, width, height = (scale * v for v in padded(area))
         patch = pixels[top : top + height, left : left + width].reshape(-1, 3)
         background = relative_luminance(patch).mean()
         worst = min(contrast(relative_luminance(c), background) for c in TEXT_COLOURS.values())
@@ -351,6 +362,21 @@ def check_contrast(pixels):
         if worst < MINIMUM_CONTRAST:
             failures.append(name)
     return failures
+
+
+def write_picture(image, path, scale):
+    """Writes image as a baseline JPEG and checks the contrast in the decoded file; returns
+    the names of the areas where it is too low."""
+    pixels = np.clip(np.rint(image), 0, 255).astype(np.uint8)
+    picture = Image.fromarray(pixels, "RGB")
+    dpi = (96 * scale, 96 * scale)  # the same size on paper as the 550 x 290 picture
+    picture.save(path, "JPEG", quality=90, progressive=False, optimize=False, dpi=dpi)
+
+    print(f"{os.path.basename(path)}:")
+    decoded = np.asarray(Image.open(path).convert("RGB"))
+    failures = check_contrast(decoded, scale)
+    print(f"wrote {path} ({os.path.getsize(path)} bytes)")
+    return [f"{name} ({os.path.basename(path)})" for name in failures]
 
 
 def main():
@@ -374,16 +400,13 @@ def main():
     big = Image.fromarray(np.clip(image, 0, 255).astype(np.uint8), "RGB")
     small = np.asarray(big.resize((WIDTH, HEIGHT), Image.LANCZOS), np.float32)
     small = film_grain(rng, small)
-    pixels = np.clip(np.rint(small), 0, 255).astype(np.uint8)
+    failures = write_picture(small, OUTPUT, 1)
 
-    picture = Image.fromarray(pixels, "RGB")
-    picture.save(OUTPUT, "JPEG", quality=90, progressive=False, optimize=False, dpi=(96, 96))
-
-    decoded = np.asarray(Image.open(OUTPUT).convert("RGB"))
-    failures = check_contrast(decoded)
+    # Only after everything the 550 x 290 picture draws from rng.
+    large = film_grain(np.random.default_rng(SEED_2X_GRAIN), np.asarray(big, np.float32))
+    failures += write_picture(large, OUTPUT_2X, s)
     if failures:
         sys.exit("contrast below %.1f:1 under %s" % (MINIMUM_CONTRAST, ", ".join(failures)))
-    print(f"wrote {OUTPUT} ({os.path.getsize(OUTPUT)} bytes)")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 namespace tolvane::resources {
 
 const char kBackgroundPicture[] = ":/tolvane/background.jpg";
+const char kBackgroundPicture2x[] = ":/tolvane/background@2x.jpg";
 const char kForm1Design[] = ":/tolvane/form1_design.json";
 const char kCjkFaceSubset[] = ":/tolvane/fonts/uming-subset.ttf";
 const char kApplicationIcon[] = ":/tolvane/tolvane.ico";

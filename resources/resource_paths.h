@@ -10,6 +10,8 @@ namespace tolvane::resources {
 
 // The window's background picture: a 550 x 290 baseline JPEG.
 extern const char kBackgroundPicture[];
+// The same picture at twice the size, 1100 x 580, for screens of twice the density or more.
+extern const char kBackgroundPicture2x[];
 // The countdown window's stored design: its close button's place and saved settings (JSON,
 // app/forms/design_store.h).
 extern const char kForm1Design[];

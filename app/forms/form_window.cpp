@@ -1,9 +1,12 @@
 #include "app/forms/form_window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include <QMouseEvent>
 #include <QMoveEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 
@@ -31,9 +34,21 @@ void FormWindow::SetBackColor(gdi::Colour colour) {
     update();
 }
 
-void FormWindow::SetPicture(QImage picture) {
-    picture_ = std::move(picture);
+void FormWindow::SetPicture(std::vector<QImage> resolutions) {
+    std::erase_if(resolutions, [](const QImage& image) { return image.isNull(); });
+    std::ranges::stable_sort(resolutions, {}, &QImage::devicePixelRatio);
+    pictures_ = std::move(resolutions);
     update();
+}
+
+const QImage* FormWindow::PictureFor(qreal device_pixel_ratio) const {
+    if (pictures_.empty()) {
+        return nullptr;
+    }
+    const auto fits = std::ranges::find_if(pictures_, [&](const QImage& image) {
+        return image.devicePixelRatio() >= device_pixel_ratio;
+    });
+    return fits != pictures_.end() ? &*fits : &pictures_.back();
 }
 
 double FormWindow::Left() const {
@@ -123,8 +138,17 @@ void FormWindow::changeEvent(QEvent* event) {
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_colour_);
-    if (!picture_.isNull()) {
-        painter.drawImage(QPoint(0, 0), picture_);
+    // The ratio of the pixels painted: the window's on its screen, that of the target when the
+    // window is rendered into an image (grab(), render()).
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (const QImage* picture = PictureFor(ratio)) {
+        // The painter allows for the image's own ratio: each resolution covers the same part of
+        // the window. An enlargement by a whole number repeats pixels, as drawing a picture of
+        // ratio 1 always has; any other scale (a screen at 125 %, 150 % or 300 %) filters them,
+        // so that none is dropped or doubled here and there.
+        const qreal scale = ratio / picture->devicePixelRatio();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != std::round(scale));
+        painter.drawImage(QPoint(0, 0), *picture);
     }
 }
 
@@ -135,7 +159,11 @@ void FormWindow::Deliver(const MouseHandler& handler, int button, QMouseEvent* e
     }
     // The handler may change or destroy this window: work on a copy.
     const MouseHandler copy = handler;
-    const QPointF at = event->position();
+    // Measured from the window's place in whole pixels of the window, the one Left, Top and Move
+    // use, rather than from where its pixels fell on the screen: at a fractional pixel ratio
+    // (125 %, 150 %) the screen rounds that place to whole screen pixels, and a drag measured
+    // from the rounded place would carry the rounding along and miss the pointer by one.
+    const QPointF at = mapFromGlobal(event->globalPosition());
     copy(button, ShiftMask(event->modifiers()), static_cast<float>(PixelsToTwips(at.x())),
          static_cast<float>(PixelsToTwips(at.y())));
 }

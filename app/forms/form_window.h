@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include <QImage>
 #include <QWidget>
@@ -12,12 +13,15 @@ namespace tolvane::forms {
 
 // A mouse event on the bare client area. `button` and `shift` are the bits of mouse_buttons.h: for
 // a press or release the one button that changed, for a move every button held. X and Y are twips
-// from the client area's top-left.
+// from the client area's top-left at the place Left and Top give (on a screen of a fractional pixel
+// ratio the area shows up to half a screen pixel from there, rounded to whole screen pixels).
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
 // A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or
 // system menu, no taskbar entry, a client area of a fixed size in pixels, a background colour
-// with a picture drawn over it at its own size from the top-left corner (not stretched).
+// with a picture drawn over it at its own size from the top-left corner (not stretched). The
+// picture may come in several resolutions, and the window draws the one that suits the density
+// of its screen.
 // The first time it is shown it opens centred on its screen (frame included, once a window
 // manager has added one), unless Move placed it before; it takes the keyboard focus when shown.
 //
@@ -30,7 +34,13 @@ class FormWindow : public QWidget {
     FormWindow(std::string_view title_utf8, QSize client_pixels);
 
     void SetBackColor(gdi::Colour colour);
-    void SetPicture(QImage picture);
+    // The same picture in one or more resolutions, each image's devicePixelRatio telling which:
+    // an image of ratio 2 has twice as many pixels each way for the same size in pixels of the
+    // window. The window draws the image of the smallest ratio at least its screen's, or, on a
+    // screen denser than them all, the one of the largest. An image of the screen's own ratio is
+    // drawn pixel for pixel, one enlarged by a whole number with its pixels repeated, and any
+    // other smoothly scaled. Null images are left out.
+    void SetPicture(std::vector<QImage> resolutions);
 
     // Left and top of the whole window on the screen, in twips.
     double Left() const;
@@ -63,9 +73,11 @@ class FormWindow : public QWidget {
   private:
     void RecentreOnceFramed();
     void Deliver(const MouseHandler& handler, int button, QMouseEvent* event);
+    const QImage* PictureFor(qreal device_pixel_ratio) const;
 
     QColor back_colour_;
-    QImage picture_;
+    // By devicePixelRatio, smallest first.
+    std::vector<QImage> pictures_;
     bool placed_ = false;
     // Set while the window sits where it was centred before a window manager added its frame:
     // the frame's size is known only after the window is mapped, and then it is centred again.

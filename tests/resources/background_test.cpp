@@ -1,5 +1,5 @@
-// The embedded background picture: its format, as the window expects it, and whether the
-// label texts stay readable over it in each of the colours the countdown gives them.
+// The embedded background pictures: their format, as the window expects it, and whether the
+// label texts stay readable over the picture in each of the colours the countdown gives them.
 #include <algorithm>
 #include <cmath>
 #include <ostream>
@@ -22,9 +22,6 @@ namespace {
 using test_support::Be16;
 using test_support::ByteAt;
 using test_support::ResourceBytes;
-
-constexpr int kWidth = 550;
-constexpr int kHeight = 290;
 
 struct FrameHeader {
     int marker = 0;
@@ -67,27 +64,48 @@ std::vector<FrameHeader> FrameHeaders(const QByteArray& bytes) {
     return frames;
 }
 
-TEST(BackgroundPicture, IsA550By290JpegDrawnAtItsOwnSize) {
-    QImageReader reader(QString::fromUtf8(kBackgroundPicture));
+// The window draws the picture of its screen's density over its 550 x 290 client area.
+struct Picture {
+    const char* name;
+    const char* path;
+    QSize size;
+};
+
+void PrintTo(const Picture& picture, std::ostream* out) {
+    *out << picture.name;
+}
+
+const Picture kPictures[] = {
+    {"Background", kBackgroundPicture, QSize(550, 290)},
+    {"Background2x", kBackgroundPicture2x, QSize(1100, 580)},
+};
+
+class BackgroundPicture : public ::testing::TestWithParam<Picture> {};
+
+TEST_P(BackgroundPicture, IsAJpegOfItsSize) {
+    QImageReader reader(QString::fromUtf8(GetParam().path));
     EXPECT_EQ(reader.format(), QByteArray("jpeg"));
     const QImage image = reader.read();
     ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-    EXPECT_EQ(image.size(), QSize(kWidth, kHeight));
+    EXPECT_EQ(image.size(), GetParam().size);
 }
 
-TEST(BackgroundPicture, IsOneBaselineFrameOfThreeEightBitComponents) {
-    const QByteArray bytes = ResourceBytes(kBackgroundPicture);
+TEST_P(BackgroundPicture, IsOneBaselineFrameOfThreeEightBitComponents) {
+    const QByteArray bytes = ResourceBytes(GetParam().path);
     ASSERT_FALSE(bytes.isEmpty());
     const std::vector<FrameHeader> frames = FrameHeaders(bytes);
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].marker, 0xC0) << "SOF0, baseline DCT";
     EXPECT_EQ(frames[0].precision, 8);
     EXPECT_EQ(frames[0].components, 3);
-    EXPECT_EQ(frames[0].width, kWidth);
-    EXPECT_EQ(frames[0].height, kHeight);
+    EXPECT_EQ(frames[0].width, GetParam().size.width());
+    EXPECT_EQ(frames[0].height, GetParam().size.height());
     // Entropy-coded data stuffs every 0xFF, so a progressive frame marker cannot hide there.
     EXPECT_EQ(bytes.indexOf(QByteArray("\xFF\xC2", 2)), -1) << "progressive frame marker";
 }
+
+INSTANTIATE_TEST_SUITE_P(Pictures, BackgroundPicture, ::testing::ValuesIn(kPictures),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two luminances.
 double Linear(int channel) {

@@ -116,7 +116,7 @@ TEST_F(FormLabelTest, ColoursAndPropertiesSurviveTextChanges) {
 TEST_F(FormLabelTest, BackgroundIsTransparent) {
     QImage picture(550, 289, QImage::Format_RGB32);
     picture.fill(QColor(10, 20, 30));
-    window_.SetPicture(picture);
+    window_.SetPicture({picture});
     label_->SetForeColor(0xFFFFFF);
     const auto pixels_in_label = [&](const QColor& colour) {
         const QImage shot = window_.grab(label_->geometry()).toImage();

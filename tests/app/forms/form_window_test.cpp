@@ -153,13 +153,78 @@ TEST_F(FormWindowTest, PictureIsDrawnAtItsOwnSizeOverTheBackColour) {
     QImage small(100, 50, QImage::Format_RGB32);
     small.fill(QColor(0, 0, 255));
     window_.SetBackColor(255);  // red
-    window_.SetPicture(small);
+    window_.SetPicture({small});
     const QImage shot = window_.grab().toImage();
     EXPECT_EQ(shot.pixelColor(0, 0), QColor(0, 0, 255));
     EXPECT_EQ(shot.pixelColor(99, 49), QColor(0, 0, 255));
     EXPECT_EQ(shot.pixelColor(100, 10), QColor(255, 0, 0));
     EXPECT_EQ(shot.pixelColor(10, 50), QColor(255, 0, 0));
     EXPECT_EQ(shot.pixelColor(549, 288), QColor(255, 0, 0));
+}
+
+// A checkerboard of single pixels, `colour` and black, of the given ratio and 100 x 50 pixels
+// of the window: a copy that repeats or drops its pixels shows the two colours alone, a
+// filtered one shows shades between them.
+QImage Checkerboard(qreal ratio, QColor colour) {
+    const QSize size = QSize(100, 50) * ratio;
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixelColor(x, y, (x + y) % 2 == 0 ? colour : QColor(Qt::black));
+        }
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+TEST_F(FormWindowTest, PictureIsDrawnInTheResolutionThatSuitsThePixelRatio) {
+    const QColor blue(0, 0, 255), green(0, 255, 0);
+    const QImage picture_1x = Checkerboard(1, blue);
+    const QImage picture_2x = Checkerboard(2, green);
+    window_.SetBackColor(255);  // red
+    const struct {
+        qreal ratio;
+        std::vector<QImage> pictures;
+        const QImage* drawn;
+        bool exact;     // the picture's own pixels, unchanged
+        bool filtered;  // shades between its colours
+    } cases[] = {
+        {1.0, {picture_2x, picture_1x}, &picture_1x, true, false},
+        {1.25, {picture_1x, picture_2x}, &picture_2x, false, true},
+        {1.5, {picture_1x, picture_2x}, &picture_2x, false, true},
+        {2.0, {picture_1x, picture_2x}, &picture_2x, true, false},
+        {3.0, {picture_1x, picture_2x}, &picture_2x, false, true},
+        {2.0, {picture_1x, QImage()}, &picture_1x, false, false},  // each pixel doubled
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ratio " << c.ratio << ", " << c.pictures.size());
+        window_.SetPicture(c.pictures);
+        QImage shot(window_.size() * c.ratio, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(c.ratio);
+        window_.render(&shot);
+
+        // The picture covers 100 x 50 pixels of the window, the back colour the rest.
+        const int right = static_cast<int>(100 * c.ratio), bottom = static_cast<int>(50 * c.ratio);
+        EXPECT_EQ(shot.pixelColor(right + 1, 10), QColor(255, 0, 0));
+        EXPECT_EQ(shot.pixelColor(10, bottom + 1), QColor(255, 0, 0));
+        const QColor colour = c.drawn == &picture_1x ? blue : green;
+        bool shades = false;
+        for (int y = 0; y < bottom - 1; ++y) {
+            for (int x = 0; x < right - 1; ++x) {
+                // Only the drawn picture's colour, or a shade of it.
+                const QColor seen = shot.pixelColor(x, y);
+                ASSERT_EQ(seen.rgb() & ~colour.rgb() & 0xFFFFFF, 0u)
+                    << "(" << x << ", " << y << ") " << seen.name().toStdString();
+                shades = shades || (seen != colour && seen != QColor(Qt::black));
+            }
+        }
+        EXPECT_EQ(shades, c.filtered);
+        if (c.exact) {
+            QImage drawn = shot.copy(QRect(QPoint(0, 0), c.drawn->size()));
+            drawn.setDevicePixelRatio(c.drawn->devicePixelRatio());
+            EXPECT_TRUE(drawn == *c.drawn) << "the picture's pixels changed";
+        }
+    }
 }
 
 }  // namespace
