@@ -346,6 +346,20 @@ e2e_clock_plus() {
     TZ=UTC date -d "@$((start + $2))" '+%Y-%m-%d %H:%M:%S'
 }
 
+# Prints the percentage (rounded down) of the aligned 2 x 2 blocks of rectangle $2 (WxH+X+Y,
+# X and Y even) of PNG $1 whose four pixels are all the same colour. A picture enlarged to twice
+# its size by repeating pixels is made of such blocks alone.
+e2e_uniform_block_percent() {
+    convert "$1" -crop "$2" +repage -depth 8 txt:- | awk '
+        NR > 1 {
+            split($1, xy, /[,:]/)
+            block = int(xy[1] / 2) "," int(xy[2] / 2)
+            if (!(block in first)) { first[block] = $2; blocks++ }
+            else if (first[block] != $2 && !(block in mixed)) { mixed[block] = 1; mixed_blocks++ }
+        }
+        END { printf "%d\n", 100 * (blocks - mixed_blocks) / blocks }'
+}
+
 # --- The close button -------------------------------------------------------------------------
 
 # The device pixels per logical pixel the program under test runs at (QT_SCALE_FACTOR), a whole

@@ -2,7 +2,8 @@
 # The window rendered at several display scales (QT_SCALE_FACTOR) on the offscreen platform, as
 # --screenshot writes it; no X display is needed. At each ratio the picture has the size of the
 # window in device pixels; at ratio 1 it is the window shown in the documentation, pixel for
-# pixel; at ratio 2 its background is the 1100 x 580 picture, not the 550 x 290 one enlarged.
+# pixel; at ratio 2 its background is the 1100 x 580 picture, not the 550 x 290 one enlarged, and
+# the close button is painted in device pixels, not painted at 105 x 33 and enlarged.
 source "$(dirname "$0")/e2e_lib.sh"
 
 readonly CLOCK="2013-04-28 10:54:50"
@@ -13,6 +14,8 @@ DOCUMENTED="$(dirname "$0")/../../docs/countdown-344-days.png"
 readonly DOCUMENTED
 # Sky and hills in device pixels at ratio 2, away from the labels and the close button.
 readonly BACKGROUND_AT_2="400x200+0+0"
+# The close button in device pixels at ratio 2.
+readonly BUTTON_AT_2="210x66+864+496"
 
 # Prints the path of the screenshot at ratio $1, rendering it the first time.
 shot() {
@@ -31,20 +34,6 @@ picture_size() {
 device_size() {
     awk -v r="$1" -v w="$CLIENT_WIDTH" -v h="$CLIENT_HEIGHT" \
         'BEGIN { printf "%d %d\n", int(w * r + 0.5), int(h * r + 0.5) }'
-}
-
-# Prints the percentage (rounded down) of the aligned 2 x 2 blocks of rectangle $2 (WxH+X+Y,
-# X and Y even) of PNG $1 whose four pixels are all the same colour. A picture enlarged to twice
-# its size by repeating pixels is made of such blocks alone.
-uniform_block_percent() {
-    convert "$1" -crop "$2" +repage -depth 8 txt:- | awk '
-        NR > 1 {
-            split($1, xy, /[,:]/)
-            block = int(xy[1] / 2) "," int(xy[2] / 2)
-            if (!(block in first)) { first[block] = $2; blocks++ }
-            else if (first[block] != $2 && !(block in mixed)) { mixed[block] = 1; mixed_blocks++ }
-        }
-        END { printf "%d\n", 100 * (blocks - mixed_blocks) / blocks }'
 }
 
 check_sizes() {
@@ -67,13 +56,24 @@ check_unscaled_is_documented() {
 
 check_background_sharp_at_2() {
     local uniform
-    uniform=$(uniform_block_percent "$(shot 2)" "$BACKGROUND_AT_2")
+    uniform=$(e2e_uniform_block_percent "$(shot 2)" "$BACKGROUND_AT_2")
     [ "$uniform" -lt 50 ] ||
         fail "at ratio 2, $uniform % of the 2 x 2 blocks of the background ($BACKGROUND_AT_2)" \
             "are of one colour: the 550 x 290 picture enlarged, not the 1100 x 580 one"
 }
 
+# Its gradients change from one device row to the next and its caption's strokes and focus dots
+# are drawn in device pixels; painted at 105 x 33 and enlarged, every block would be uniform.
+check_button_sharp_at_2() {
+    local uniform
+    uniform=$(e2e_uniform_block_percent "$(shot 2)" "$BUTTON_AT_2")
+    [ "$uniform" -lt 50 ] ||
+        fail "at ratio 2, $uniform % of the 2 x 2 blocks of the close button ($BUTTON_AT_2) are" \
+            "of one colour: the 105 x 33 button enlarged"
+}
+
 check_sizes
 check_unscaled_is_documented
 check_background_sharp_at_2
+check_button_sharp_at_2
 echo "PASS: scale"
