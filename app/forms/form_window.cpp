@@ -9,6 +9,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
+#include <QTimerEvent>
 
 #include "app/forms/form_window_accessible.h"
 #include "app/forms/mouse_buttons.h"
@@ -17,6 +18,12 @@
 #include "app/forms/x11_window_hints.h"
 
 namespace tolvane::forms {
+
+namespace {
+// How often and how long after showing the window looks for its frame: 2 s in all.
+constexpr int kFrameWatchIntervalMs = 100;
+constexpr int kFrameWatchTicks = 20;
+}  // namespace
 
 FormWindow::FormWindow(std::string_view title_utf8, QSize client_pixels)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -110,8 +117,21 @@ void FormWindow::showEvent(QShowEvent* event) {
         placed_ = true;
         CentreOnScreen();
         centred_without_frame_ = true;
+        frame_watch_ticks_ = 0;
+        frame_watch_.start(kFrameWatchIntervalMs, this);
     }
     QWidget::showEvent(event);
+}
+
+void FormWindow::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != frame_watch_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    RecentreOnceFramed();
+    if (!centred_without_frame_ || ++frame_watch_ticks_ >= kFrameWatchTicks) {
+        frame_watch_.stop();
+    }
 }
 
 // A window manager adds its frame after mapping and may leave the client where it was, so the

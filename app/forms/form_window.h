@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QBasicTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -69,6 +70,7 @@ class FormWindow : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
   private:
     void RecentreOnceFramed();
@@ -83,6 +85,10 @@ class FormWindow : public QWidget {
     // the frame's size is known only after the window is mapped, and then it is centred again.
     bool centred_without_frame_ = false;
     QSize centred_frame_size_;
+    // Looks again for the frame a while after showing: the window manager's frame may come
+    // without a move or an activation that would tell this window of it.
+    QBasicTimer frame_watch_;
+    int frame_watch_ticks_ = 0;
     MouseHandler on_mouse_down_;
     MouseHandler on_mouse_move_;
     MouseHandler on_mouse_up_;
