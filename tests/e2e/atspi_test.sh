@@ -18,7 +18,8 @@ for attempt in 1 2; do
     e2e_wait_window Tolvane 15 >/dev/null || fail "no window titled Tolvane appeared"
     # The client reads the desktop's list of applications once and then follows its changes; it
     # starts once the program is on that list, so a late registration is not lost between the two.
-    e2e_poll 15 e2e_accessible_application_registered && break
+    # A sanitizer build on a loaded machine once did not register within 15 s.
+    e2e_poll 30 e2e_accessible_application_registered && break
     [ "$attempt" = 1 ] || fail "the program did not register with the AT-SPI registry, twice"
     echo "note: the program did not register with the AT-SPI registry; starting it again"
     kill "$E2E_APP"
