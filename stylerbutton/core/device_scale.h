@@ -40,7 +40,7 @@ class DeviceScale {
     // Scaled, the whole last logical pixel stays outside, so the box ends that much earlier.
     std::int32_t BoxExtent(std::int32_t size) const { return size - Whole(1.0) + 1; }
 
-    // Device pixels Begin <= p < End; never empty.
+    // Device pixels Begin <= p < End; those FromNear and FromFar give are never empty.
     struct Run {
         std::int32_t Begin = 0;
         std::int32_t End = 0;

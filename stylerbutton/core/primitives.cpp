@@ -222,6 +222,14 @@ void DrawGradientFourColour(gdi::Hdc hdc, std::int32_t left, std::int32_t top, s
     }
 }
 
+void FillRuns(gdi::Surface& surface, DeviceScale::Run xs, DeviceScale::Run ys, gdi::Colour colour) {
+    for (std::int32_t y = ys.Begin; y < ys.End; ++y) {
+        for (std::int32_t x = xs.Begin; x < xs.End; ++x) {
+            surface.PSet(x, y, colour);
+        }
+    }
+}
+
 void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale) {
     const int width = surface.Width();
     const int height = surface.Height();
@@ -232,13 +240,6 @@ void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale) {
     const DeviceScale::Run farX = scale.FromFar(width, 4);
     const DeviceScale::Run farY = scale.FromFar(height, 4);
     constexpr gdi::Colour kBlack = 0;
-    const auto dot = [&](DeviceScale::Run xs, DeviceScale::Run ys) {
-        for (std::int32_t y = ys.Begin; y < ys.End; ++y) {
-            for (std::int32_t x = xs.Begin; x < xs.End; ++x) {
-                surface.PSet(x, y, kBlack);
-            }
-        }
-    };
     // The dots of a row or column lie on every other logical pixel from `first` on, up to the
     // one that starts after `last`.
     const auto along = [&](std::int32_t first, std::int32_t last, auto&& place) {
@@ -250,10 +251,10 @@ void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale) {
             place(run);
         }
     };
-    along(3, lastX, [&](DeviceScale::Run xs) { dot(xs, near); });
-    along(4, lastY, [&](DeviceScale::Run ys) { dot(near, ys); });
-    along(3, lastX, [&](DeviceScale::Run xs) { dot(xs, farY); });
-    along(4, lastY, [&](DeviceScale::Run ys) { dot(farX, ys); });
+    along(3, lastX, [&](DeviceScale::Run xs) { FillRuns(surface, xs, near, kBlack); });
+    along(4, lastY, [&](DeviceScale::Run ys) { FillRuns(surface, near, ys, kBlack); });
+    along(3, lastX, [&](DeviceScale::Run xs) { FillRuns(surface, xs, farY, kBlack); });
+    along(4, lastY, [&](DeviceScale::Run ys) { FillRuns(surface, farX, ys, kBlack); });
 }
 
 }  // namespace tolvane::styler

@@ -85,6 +85,9 @@ void DrawGradientFourColour(gdi::Hdc hdc, std::int32_t left, std::int32_t top, s
                             std::int32_t height, gdi::Colour topLeft, gdi::Colour topRight,
                             gdi::Colour bottomLeft, gdi::Colour bottomRight);
 
+// Sets the device pixels xs x ys of the surface to colour (those on the surface).
+void FillRuns(gdi::Surface& surface, DeviceScale::Run xs, DeviceScale::Run ys, gdi::Colour colour);
+
 // The dotted focus frame: black pixels at every other position along column 2, row 2,
 // column W - 4 and row H - 4 (W, H the surface size), starting at (3, 2) and (2, 4). On a scaled
 // surface each place is the logical one times the ratio and each dot a Unit() x Unit() square.

@@ -33,16 +33,13 @@ void PaintBand(gdi::Surface& surface, const gdi::Region& outer, const gdi::Regio
         while (hole != holes.end() && hole->Y < span.Y) {
             ++hole;
         }
+        const DeviceScale::Run row{span.Y, span.Y + 1};
         std::int32_t x = span.XBegin;
         for (auto cut = hole; cut != holes.end() && cut->Y == span.Y; ++cut) {
-            for (; x < std::min(span.XEnd, cut->XBegin); ++x) {
-                surface.PSet(x, span.Y, colour);
-            }
+            FillRuns(surface, {x, std::min(span.XEnd, cut->XBegin)}, row, colour);
             x = std::max(x, cut->XEnd);
         }
-        for (; x < span.XEnd; ++x) {
-            surface.PSet(x, span.Y, colour);
-        }
+        FillRuns(surface, {x, span.XEnd}, row, colour);
     }
 }
 
@@ -110,13 +107,7 @@ void LookCanvas::Outline(std::int32_t inset) {
 }
 
 void LookCanvas::Dot(DeviceScale::Run x, DeviceScale::Run y) {
-    steps_.Run([&] {
-        for (std::int32_t row = y.Begin; row < y.End; ++row) {
-            for (std::int32_t column = x.Begin; column < x.End; ++column) {
-                surface_.PSet(column, row, gdi::Rgb(255, 255, 255));
-            }
-        }
-    });
+    steps_.Run([&] { FillRuns(surface_, x, y, gdi::Rgb(255, 255, 255)); });
 }
 
 bool IsPaintedTheme(std::int32_t theme) {

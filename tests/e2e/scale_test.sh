@@ -54,26 +54,22 @@ check_unscaled_is_documented() {
             "$differing pixels"
 }
 
-check_background_sharp_at_2() {
+# Fails when most of the aligned 2 x 2 blocks of rectangle $1 of the screenshot at ratio 2 are of
+# one colour, as in a picture enlarged from half the size; $2 names what lies there and what an
+# enlarged picture would mean.
+check_sharp_at_2() {
     local uniform
-    uniform=$(e2e_uniform_block_percent "$(shot 2)" "$BACKGROUND_AT_2")
+    uniform=$(e2e_uniform_block_percent "$(shot 2)" "$1")
     [ "$uniform" -lt 50 ] ||
-        fail "at ratio 2, $uniform % of the 2 x 2 blocks of the background ($BACKGROUND_AT_2)" \
-            "are of one colour: the 550 x 290 picture enlarged, not the 1100 x 580 one"
-}
-
-# Its gradients change from one device row to the next and its caption's strokes and focus dots
-# are drawn in device pixels; painted at 105 x 33 and enlarged, every block would be uniform.
-check_button_sharp_at_2() {
-    local uniform
-    uniform=$(e2e_uniform_block_percent "$(shot 2)" "$BUTTON_AT_2")
-    [ "$uniform" -lt 50 ] ||
-        fail "at ratio 2, $uniform % of the 2 x 2 blocks of the close button ($BUTTON_AT_2) are" \
-            "of one colour: the 105 x 33 button enlarged"
+        fail "at ratio 2, $uniform % of the 2 x 2 blocks of $2"
 }
 
 check_sizes
 check_unscaled_is_documented
-check_background_sharp_at_2
-check_button_sharp_at_2
+check_sharp_at_2 "$BACKGROUND_AT_2" \
+    "the background ($BACKGROUND_AT_2) are of one colour: the 550 x 290 picture enlarged, not the 1100 x 580 one"
+# The button's gradients change from one device row to the next and its caption's strokes and
+# focus dots are drawn in device pixels; painted at 105 x 33 and enlarged, every block is uniform.
+check_sharp_at_2 "$BUTTON_AT_2" \
+    "the close button ($BUTTON_AT_2) are of one colour: the 105 x 33 button enlarged"
 echo "PASS: scale"
