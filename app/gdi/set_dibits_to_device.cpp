@@ -52,8 +52,14 @@ std::int32_t SetDIBitsToDevice(Hdc hdc, std::int32_t xDest, std::int32_t yDest, 
     const PixelRun storedRows = {
         std::max<std::int64_t>(startScan, 0),
         std::min<std::int64_t>(std::int64_t{startScan} + scanLines, header.Height)};
+    // A source rectangle that holds no stored pixel takes no scan line.
+    const PixelRun sourceRows = {std::max<std::int64_t>(ySrc, storedRows.Begin),
+                                 std::min(std::int64_t{ySrc} + height, storedRows.End)};
+    if (srcColumns.IsEmpty() || sourceRows.IsEmpty()) {
+        return 0;
+    }
     const PixelRun destRows = ClippedRun(yDest, std::int64_t{yDest} + height, hdc.Height());
-    if (destColumns.IsEmpty() || destRows.IsEmpty() || storedRows.IsEmpty()) {
+    if (destColumns.IsEmpty() || destRows.IsEmpty()) {
         return static_cast<std::int32_t>(scanLines);
     }
     // Destination row yDest + j shows bitmap row ySrc + height - 1 - j (bottom-up).

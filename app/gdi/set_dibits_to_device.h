@@ -18,8 +18,10 @@ namespace tolvane::gdi {
 // the first of them first in memory). Pixels outside the bitmap, outside those rows or outside
 // the surface are not drawn.
 //
-// Returns the number of scan lines taken (scanLines), or 0 and draws nothing when the header
-// does not describe a positive-size 24-bit uncompressed bottom-up bitmap or `bits` is shorter
+// Returns the number of scan lines taken (scanLines), also when the surface clips every pixel
+// away. Returns 0 and draws nothing when the source rectangle holds no stored pixel (it lies
+// beside the bitmap, outside the stored rows, or has no width or height), when the header does
+// not describe a positive-size 24-bit uncompressed bottom-up bitmap, or when `bits` is shorter
 // than scanLines rows. Top-down bitmaps (negative Height) are not supported.
 std::int32_t SetDIBitsToDevice(Hdc hdc, std::int32_t xDest, std::int32_t yDest, std::uint32_t width,
                                std::uint32_t height, std::int32_t xSrc, std::int32_t ySrc,

@@ -76,6 +76,24 @@ TEST(SetDIBitsToDeviceTest, ClipsToTheSurfaceWithoutShiftingPixelsWhateverTheArg
     EXPECT_EQ(std::ranges::count(surface.Pixels(), kUntouched), 3);
 }
 
+TEST(SetDIBitsToDeviceTest, TakesNoLineWhenTheSourceRectangleMissesTheBitmap) {
+    Surface surface(8, 3, kUntouched);
+    const auto bits = Bits(5, 1);
+    const BitmapInfo info = Header(5, 1);
+    // Right of the bitmap, left of it, above and below its one row, no width, no height.
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 5, 1, 5, 0, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 2, 1, -2, 0, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 5, 1, 0, 1, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 5, 1, 0, -1, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 0, 1, 0, 0, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, 0, 5, 0, 0, 0, 0, 1, bits, info, DibColours::Rgb), 0);
+    EXPECT_EQ(std::ranges::count(surface.Pixels(), kUntouched), 24);
+    // On the bitmap, the line is taken even where the surface clips all of it away.
+    EXPECT_EQ(SetDIBitsToDevice(surface, 8, 0, 5, 1, 0, 0, 0, 1, bits, info, DibColours::Rgb), 1);
+    EXPECT_EQ(SetDIBitsToDevice(surface, 0, -1, 5, 1, 0, 0, 0, 1, bits, info, DibColours::Rgb), 1);
+    EXPECT_EQ(std::ranges::count(surface.Pixels(), kUntouched), 24);
+}
+
 TEST(SetDIBitsToDeviceTest, RefusesBitmapsItCannotReadAndShortBuffers) {
     Surface surface(4, 1, kUntouched);
     const auto bits = Bits(4, 1);
