@@ -18,7 +18,15 @@ function(tolvane_target_options target)
         target_compile_options(${target} PRIVATE -fstack-protector-strong)
         target_compile_definitions(${target} PRIVATE
                                    $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
-        target_link_options(${target} PRIVATE "LINKER:-z,relro,-z,now")
+        if(WIN32)
+            # MinGW keeps the stack protector and the fortified calls in libssp, which the
+            # driver links only when the flag is given at link time too. relro and now are ELF
+            # options; the PE linker already marks executables for address-space randomisation
+            # and non-executable data.
+            target_link_options(${target} PUBLIC -fstack-protector-strong)
+        else()
+            target_link_options(${target} PRIVATE "LINKER:-z,relro,-z,now")
+        endif()
     endif()
 endfunction()
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds Tolvane. Usage: scripts/build.sh [normal|sanitize|clang]
+# Configures and builds Tolvane. Usage: scripts/build.sh [normal|sanitize|clang|windows]
 #   normal    build/          g++, optimised with debug info, tests and benchmarks
 #   sanitize  build-sanitize/ g++, AddressSanitizer and UndefinedBehaviorSanitizer, tests only
 #   clang     build-clang/    clang, optimised, both sanitizers, tests and the libFuzzer targets
+#   windows   build-windows/  MinGW-w64 for 64-bit Windows, optimised: the toolkit-free libraries
+#                             and the drawing judge, whose ctest runs under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +14,9 @@ case "$kind" in
     sanitize) dir=build-sanitize; options=(-DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON) ;;
     clang) dir=build-clang
            options=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON) ;;
-    *) echo "build: unknown kind \"$kind\" (use normal, sanitize or clang)" >&2; exit 2 ;;
+    windows) dir=build-windows
+             options=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    *) echo "build: unknown kind \"$kind\" (use normal, sanitize, clang or windows)" >&2; exit 2 ;;
 esac
 
 # ccache, where present, makes rebuilds in fresh clones quick: paths below the clone are

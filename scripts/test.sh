@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test three times: in the normal build, with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and built with clang (both sanitizers again),
-# where the fuzz targets also run for a short while each on top of their seed corpora.
+# where the fuzz targets also run for a short while each on top of their seed corpora. Last, the
+# Windows build (cross-compiled with MinGW-w64) runs its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
 status=0
-for kind in normal sanitize clang; do
+for kind in normal sanitize clang windows; do
     echo "== $kind build =="
     scripts/build.sh "$kind"
     dir=build

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/gdi/avx2_clones.h"
 #include "app/gdi/pixel_run.h"
 
 namespace tolvane::gdi {
@@ -59,8 +60,7 @@ class RampWalker {
 
 // Sets count pixels to one colour; built twice, and the wider stores of AVX2 are used where
 // the processor has them.
-__attribute__((target_clones("avx2", "default"))) void FillPixels(Colour* begin, std::size_t count,
-                                                                  Colour colour) {
+TOLVANE_AVX2_CLONES void FillPixels(Colour* begin, std::size_t count, Colour colour) {
     std::fill(begin, begin + count, colour);
 }
 

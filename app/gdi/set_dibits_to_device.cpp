@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/gdi/avx2_clones.h"
 #include "app/gdi/colour.h"
 #include "app/gdi/pixel_run.h"
 
@@ -18,9 +19,7 @@ bool IsSupported(const BitmapInfoHeader& header) {
 // Turns count blue-green-red byte triples into 0x00BBGGRR pixels. Written with indices so that
 // the compiler vectorises it, and also built for AVX2 (whose VEX-encoded code also keeps full
 // speed after AVX code elsewhere has left the upper vector registers dirty).
-__attribute__((target_clones("avx2", "default"))) void CopyPixels(const std::uint8_t* source,
-                                                                  Colour* target,
-                                                                  std::size_t count) {
+TOLVANE_AVX2_CLONES void CopyPixels(const std::uint8_t* source, Colour* target, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         target[i] = Rgb(source[3 * i + 2], source[3 * i + 1], source[3 * i]);
     }

@@ -7,11 +7,25 @@
 
 namespace tolvane::runtime {
 
+namespace {
+
+// The local time of `now` broken down, thread-safely; false when it cannot be had. The C runtime
+// of Windows has localtime_s (arguments the other way round) where POSIX has localtime_r.
+bool LocalTime(std::time_t now, std::tm& local) {
+#ifdef _WIN32
+    return localtime_s(&local, &now) == 0;
+#else
+    return localtime_r(&now, &local) != nullptr;
+#endif
+}
+
+}  // namespace
+
 double SystemClock::Now() const {
     using namespace std::chrono;
     const std::time_t now = system_clock::to_time_t(system_clock::now());
     std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) {
+    if (!LocalTime(now, local)) {
         throw ClockError("local time unavailable for system time " + std::to_string(now));
     }
     const year_month_day date{year{local.tm_year + 1900},

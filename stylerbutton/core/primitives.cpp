@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/gdi/avx2_clones.h"
 #include "app/gdi/bitmap_info.h"
 #include "app/gdi/gradient_fill.h"
 #include "app/gdi/pixel_run.h"
@@ -49,9 +50,9 @@ inline std::uint32_t RoundedLowByte(double value) {
 // instructions keep full speed when earlier AVX code (a toolkit's text or blending routines) has
 // left the upper vector registers dirty, which slows the plain SSE build down several times on
 // some processors.
-__attribute__((target_clones("avx2", "default"))) void WriteRampNearestMode(
-    const double (&start)[3], const double (&step)[3], std::int64_t from, std::int64_t to,
-    std::uint8_t* out) {
+TOLVANE_AVX2_CLONES void WriteRampNearestMode(const double (&start)[3], const double (&step)[3],
+                                              std::int64_t from, std::int64_t to,
+                                              std::uint8_t* out) {
     constexpr std::int64_t kBlock = 64;
     std::uint32_t packed[kBlock];
     const double stepBlue = step[0], stepGreen = step[1], stepRed = step[2];
