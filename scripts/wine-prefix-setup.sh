@@ -5,9 +5,10 @@
 # Fonts. Debian's Wine finds its own fonts (fonts-wine: Tahoma, the .fon system faces, Marlett)
 # only when its font folder is linked into the prefix. The window's design faces are mapped to
 # the Debian faces the Linux build draws them in (app/forms/fonts.cpp): "宋体" to AR PL UMing CN,
-# "MS UI Gothic" to Liberation Sans, Tahoma to DejaVu Sans. Texts that Wine draws itself in
-# its interface faces (message boxes, tooltips, captions) reach the CJK face through font
-# linking, as Windows links its Chinese face to them.
+# "MS UI Gothic" to Liberation Sans. Tahoma, which the Linux build replaces by DejaVu Sans, is
+# Wine's own here: it is the face of Wine's interface, and substituting it would cut the font
+# links below. Texts that Wine draws itself in its interface faces (message boxes, tooltips,
+# captions) reach the CJK face through those links, as Windows links its Chinese face to them.
 #
 # Display. Without DISPLAY the prefix uses Wine's null graphics driver: windows exist and draw
 # into memory (--screenshot works), but nothing is shown; scripts/wine-run.sh keeps such a
@@ -33,11 +34,10 @@ reg() {
 substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 reg "$substitutes" /v "宋体" /t REG_SZ /d "AR PL UMing CN"
 reg "$substitutes" /v "MS UI Gothic" /t REG_SZ /d "Liberation Sans"
-reg "$substitutes" /v "Tahoma" /t REG_SZ /d "DejaVu Sans"
+"$wine" reg delete "$substitutes" /v "Tahoma" /f >/dev/null 2>&1 || true
 
 system_link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-for face in "Tahoma" "DejaVu Sans" "Liberation Sans" "MS Shell Dlg" "MS Shell Dlg 2" \
-            "Microsoft Sans Serif"; do
+for face in "Tahoma" "Liberation Sans" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
     reg "$system_link" /v "$face" /t REG_MULTI_SZ /d "uming.ttc,AR PL UMing CN"
 done
 

@@ -40,10 +40,10 @@ mkdir -p "$WINEPREFIX"
         "$wine" wineboot --init >"$WINEPREFIX/wineboot.log" 2>&1
         touch "$WINEPREFIX/.created"
     fi
-    if [ ! -f "$WINEPREFIX/.tolvane-setup-1" ]; then
+    if [ ! -f "$WINEPREFIX/.tolvane-setup-2" ]; then
         "$root/scripts/wine-prefix-setup.sh" "$wine" >>"$WINEPREFIX/wineboot.log" 2>&1
         "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
-        touch "$WINEPREFIX/.tolvane-setup-1"
+        touch "$WINEPREFIX/.tolvane-setup-2"
     fi
 ) 9>"$WINEPREFIX/.lock"
 
