@@ -21,6 +21,7 @@
 
 #include "app/command_line.h"
 #include "app/forms/fonts.h"
+#include "app/qt_platform/qt_platform.h"
 #include "app/forms/translation.h"
 #include "app/program.h"
 #include "app/runtime/clock.h"
@@ -117,16 +118,18 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
         std::fflush(nullptr);
         std::_Exit(kExitLoadEnded);
     });
-    tolvane::countdown::Form1 form(clock, [](const tolvane::countdown::ShowMessage& message) {
-        PrintLine(stderr, {message.title, ": ", message.text});
-    });
+    tolvane::forms::QtPlatform platform;
+    tolvane::countdown::Form1 form(platform, clock,
+                                   [](const tolvane::countdown::ShowMessage& message) {
+                                       PrintLine(stderr, {message.title, ": ", message.text});
+                                   });
     form.Load();
     form.Settle();
     QImageWriter writer(file.get(), format);
     if (format == "jpg" || format == "jpeg") {
         writer.setQuality(kJpegQuality);
     }
-    if (!writer.write(form.Grab())) {
+    if (!writer.write(platform.Grab())) {
         return CannotWrite(path, writer.errorString());
     }
     if (!file->commit()) {
@@ -188,7 +191,8 @@ int main(int argc, char** argv) {
         return RenderScreenshot(*clock, *line.screenshot, line.screenshot_format,
                                 std::move(screenshot_file));
     }
-    tolvane::countdown::Form1 form(*clock);
+    tolvane::forms::QtPlatform platform;
+    tolvane::countdown::Form1 form(platform, *clock);
     if (!form.Load()) {
         return 0;
     }
