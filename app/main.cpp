@@ -21,6 +21,7 @@
 
 #include "app/command_line.h"
 #include "app/forms/fonts.h"
+#include "app/qt_platform/qt_platform.h"
 #include "app/forms/translation.h"
 #include "app/program.h"
 #include "app/runtime/clock.h"
@@ -126,9 +127,11 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
         std::fflush(nullptr);
         std::_Exit(kExitLoadEnded);
     });
-    tolvane::countdown::Form1 form(clock, [](const tolvane::countdown::ShowMessage& message) {
-        PrintLine(stderr, {message.title, ": ", message.text});
-    });
+    tolvane::forms::QtPlatform platform;
+    tolvane::countdown::Form1 form(platform, clock,
+                                   [](const tolvane::countdown::ShowMessage& message) {
+                                       PrintLine(stderr, {message.title, ": ", message.text});
+                                   });
     form.Load();
     form.Settle();
     const QByteArray format = QByteArray::fromStdString(format_name);
@@ -136,7 +139,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
     if (format == "jpg" || format == "jpeg") {
         writer.setQuality(kJpegQuality);
     }
-    if (!writer.write(form.Grab())) {
+    if (!writer.write(platform.Grab())) {
         return CannotWrite(path, writer.errorString());
     }
     if (!file->commit()) {
@@ -198,7 +201,8 @@ int main(int argc, char** argv) {
         return RenderScreenshot(*clock, *line.screenshot, line.screenshot_format,
                                 std::move(screenshot_file));
     }
-    tolvane::countdown::Form1 form(*clock);
+    tolvane::forms::QtPlatform platform;
+    tolvane::countdown::Form1 form(platform, *clock);
     if (!form.Load()) {
         return 0;
     }

@@ -148,7 +148,7 @@ class Platform {
     // The button named `name`, placed as `design` says, with the window's font as its container
     // font. Its properties are not loaded yet.
     virtual ButtonHost& MakeButton(std::string_view name, const ControlDesign& design,
-                                     gdi::FontRef container_font) = 0;
+                                   gdi::FontRef container_font) = 0;
 
     // The stored design of the window's control `name`. Throws an exception derived from
     // std::exception whose message names the design, the control and the entry when it cannot be

@@ -10,7 +10,7 @@
 
 #include "app/program.h"
 #include "app/runtime/date_serial.h"
-#include "countdown/form1.h"
+#include "tests/countdown/qt_form1.h"
 
 namespace tolvane::countdown {
 namespace {
@@ -45,7 +45,7 @@ class Form1AccessibilityTest : public testing::Test {
     runtime::SimulatedClock clock_;
     int ends_ = 0;
     ScopedEndProgramHandler end_program_;
-    Form1 form_;
+    QtForm1 form_;
 };
 
 TEST_F(Form1AccessibilityTest, WindowShowsItsVisibleLabelsAndTheButtonByName) {

@@ -17,7 +17,7 @@
 #include "app/program.h"
 #include "app/runtime/date_serial.h"
 #include "countdown/countdown_model_texts.h"
-#include "countdown/form1.h"
+#include "tests/countdown/qt_form1.h"
 
 namespace tolvane::countdown {
 namespace {
@@ -195,7 +195,7 @@ class Form1SoakTest : public testing::TestWithParam<bool> {
     runtime::SimulatedClock clock_;
     std::vector<std::string> log_;
     ScopedEndProgramHandler end_program_;
-    Form1 form_;
+    QtForm1 form_;
 };
 
 TEST_P(Form1SoakTest, ThreeDaysToTheEnd) {

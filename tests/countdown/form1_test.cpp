@@ -1,4 +1,4 @@
-#include "countdown/form1.h"
+#include "tests/countdown/qt_form1.h"
 
 #include <chrono>
 #include <string>
@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "app/forms/design_placement.h"
-#include "app/forms/fonts.h"
 #include "app/forms/design_store.h"
+#include "app/forms/fonts.h"
 #include "app/program.h"
 #include "app/runtime/date_serial.h"
 #include "countdown/form1_design.h"
@@ -59,7 +59,7 @@ class Form1Test : public testing::Test {
     int ends_ = 0;
     ScopedEndProgramHandler end_program_;
     std::vector<ShowMessage> messages_;
-    Form1 form_;
+    QtForm1 form_;
 };
 
 TEST_F(Form1Test, LabelsTakeTheirDesignPlacesFontsAndVisibility) {
