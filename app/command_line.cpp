@@ -1,14 +1,12 @@
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
-
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "app/runtime/clock_value.h"
 #include "app/runtime/quoted.h"
+#include "app/runtime/utf8.h"
 #include "app/version.h"
 
 namespace tolvane {
@@ -17,65 +15,200 @@ namespace {
 
 using runtime::Quoted;
 
-std::string Quoted(const QString& text) {
-    return runtime::Quoted(text.toStdString());
+enum class Option { Help, Version, Clock, Screenshot };
+constexpr std::size_t kOptionCount = 4;
+
+struct OptionNames {
+    Option option;
+    std::string_view name;
+};
+
+// Each name an option answers to; a short name also works with two dashes (--h), as in the
+// command-line parser of the Qt build this program started from.
+constexpr std::array<OptionNames, 6> kOptionNames{{
+    {Option::Help, "h"},
+    {Option::Help, "help"},
+    {Option::Version, "v"},
+    {Option::Version, "version"},
+    {Option::Clock, "clock"},
+    {Option::Screenshot, "screenshot"},
+}};
+
+std::optional<Option> FindOption(std::string_view name) {
+    for (const OptionNames& entry : kOptionNames) {
+        if (entry.name == name) {
+            return entry.option;
+        }
+    }
+    return std::nullopt;
 }
 
-// Qt folds short options together (-hv) and reads a value-taking option's value from the next
-// argument, whatever it looks like, as getopt does.
-bool IsShortCluster(const QString& name) {
-    return name.size() > 1 && name[0] == u'-' && name[1] != u'-' &&
-           std::all_of(name.begin() + 1, name.end(),
-                       [](QChar c) { return c == u'h' || c == u'v'; });
+bool TakesValue(Option option) {
+    return option == Option::Clock || option == Option::Screenshot;
+}
+
+// What a pass over the arguments met. Reading goes on past a fault, so that the first unknown
+// option is named even when a later argument is faulty too.
+struct Scan {
+    std::vector<Option> options;
+    std::array<std::vector<std::string>, kOptionCount> values;
+    std::vector<std::string> unknown;
+    std::vector<std::string> positional;
+    // The last value fault, in the words messages quote when nothing better names it.
+    std::string fault;
+    bool failed = false;
+
+    bool IsSet(Option option) const {
+        return std::ranges::find(options, option) != options.end();
+    }
+    std::vector<std::string>& Values(Option option) {
+        return values.at(static_cast<std::size_t>(option));
+    }
+};
+
+class Scanner {
+  public:
+    explicit Scanner(std::span<const std::string_view> args) : args_(args) {}
+
+    Scan Run() {
+        bool rest_positional = false;
+        for (index_ = 0; index_ < args_.size(); ++index_) {
+            const std::string_view arg = args_[index_];
+            if (rest_positional || arg.size() < 2 || arg[0] != '-') {
+                scan_.positional.emplace_back(arg);
+            } else if (arg == "--") {
+                rest_positional = true;
+            } else if (arg.starts_with("--")) {
+                const std::size_t equals = arg.find('=');
+                const std::string_view name = equals == std::string_view::npos
+                                                  ? arg.substr(2)
+                                                  : arg.substr(2, equals - 2);
+                if (!Register(name) || !TakeValue(name, arg)) {
+                    scan_.failed = true;
+                }
+            } else {
+                ReadCluster(arg);
+            }
+            if (index_ >= args_.size()) {
+                break;
+            }
+        }
+        return std::move(scan_);
+    }
+
+  private:
+    bool Register(std::string_view name) {
+        if (const auto option = FindOption(name)) {
+            scan_.options.push_back(*option);
+            return true;
+        }
+        scan_.unknown.emplace_back(name);
+        return false;
+    }
+
+    // Folded short options: -hv is -h -v. Each character is an option; one followed by '=' ends
+    // the cluster, and its value is then refused.
+    void ReadCluster(std::string_view arg) {
+        std::string_view name;
+        for (std::size_t pos = 1; pos < arg.size();) {
+            std::uint32_t code_point = 0;
+            const std::size_t length =
+                std::max<std::size_t>(1, runtime::Utf8Sequence(arg.substr(pos), code_point));
+            name = arg.substr(pos, length);
+            pos += length;
+            if (!Register(name)) {
+                scan_.failed = true;
+            } else if (pos < arg.size() && arg[pos] == '=') {
+                break;
+            }
+        }
+        if (!TakeValue(name, arg)) {
+            scan_.failed = true;
+        }
+    }
+
+    // The value of the option just met: after '=' in its argument, or the next argument.
+    bool TakeValue(std::string_view name, std::string_view arg) {
+        const auto option = FindOption(name);
+        if (!option) {
+            return true;
+        }
+        const std::size_t assign = arg.find('=');
+        if (!TakesValue(*option)) {
+            if (assign != std::string_view::npos) {
+                scan_.fault = "Unexpected value after '" + std::string(arg.substr(0, assign)) + "'.";
+                return false;
+            }
+            return true;
+        }
+        if (assign != std::string_view::npos) {
+            scan_.Values(*option).emplace_back(arg.substr(assign + 1));
+            return true;
+        }
+        if (++index_ == args_.size()) {
+            scan_.fault = "Missing value after '" + std::string(arg) + "'.";
+            return false;
+        }
+        scan_.Values(*option).emplace_back(args_[index_]);
+        return true;
+    }
+
+    std::span<const std::string_view> args_;
+    std::size_t index_ = 0;
+    Scan scan_;
+};
+
+bool IsShortCluster(std::string_view name) {
+    return name.size() > 1 && name[0] == '-' && name[1] != '-' &&
+           std::all_of(name.begin() + 1, name.end(), [](char c) { return c == 'h' || c == 'v'; });
 }
 
 // An option as a message names it: a cluster of -h and -v can be of any length, so a long one is
 // cut as quoted values are.
-std::string OptionName(const QString& name) {
-    const auto shown = static_cast<qsizetype>(runtime::kQuotedMaxLength);
-    return name.size() > shown ? name.left(shown).toStdString() + "..." : name.toStdString();
+std::string OptionName(std::string_view name) {
+    return name.size() > runtime::kQuotedMaxLength
+               ? std::string(name.substr(0, runtime::kQuotedMaxLength)) + "..."
+               : std::string(name);
 }
 
 // How an unknown option was spelled: "--name" when an argument says so, "-n" otherwise.
-QString OptionSpelling(const QString& name, const QStringList& arguments) {
-    const QString long_form = QStringLiteral("--") + name;
-    for (const QString& argument : arguments) {
-        if (argument == long_form || argument.startsWith(long_form + u'=')) {
+std::string OptionSpelling(const std::string& name, std::span<const std::string_view> args) {
+    const std::string long_form = "--" + name;
+    for (const std::string_view arg : args) {
+        if (arg == long_form || arg.starts_with(long_form + '=')) {
             return long_form;
         }
     }
-    return QStringLiteral("-") + name;
+    return "-" + name;
 }
 
-// Why QCommandLineParser refused the arguments, naming the argument it stumbled on.
-CommandLineError ParseFailure(const QCommandLineParser& parser, const QStringList& arguments) {
-    if (!parser.unknownOptionNames().isEmpty()) {
-        const QString spelling = OptionSpelling(parser.unknownOptionNames().first(), arguments);
-        return {"unknown option " + Quoted(spelling) + " (try --help)"};
+// Why the arguments were refused, naming the argument the scan stumbled on.
+CommandLineError ScanFailure(const Scan& scan, std::span<const std::string_view> args) {
+    if (!scan.unknown.empty()) {
+        return {"unknown option " + Quoted(OptionSpelling(scan.unknown.front(), args)) +
+                " (try --help)"};
     }
     // Otherwise a value is missing at the end or given to an option that takes none.
-    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QStringLiteral("--"); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QStringLiteral("--clock") || argument == QStringLiteral("--screenshot")) {
-            if (i + 1 == arguments.size()) {
-                return {argument.toStdString() + " needs a value"};
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--clock" || arg == "--screenshot") {
+            if (i + 1 == args.size()) {
+                return {std::string(arg) + " needs a value"};
             }
             ++i;
             continue;
         }
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = argument.left(equals);
-        if (equals > 0 && (name == QStringLiteral("--help") ||
-                           name == QStringLiteral("--version") || IsShortCluster(name))) {
-            return {OptionName(name) + " takes no value, got " +
-                    Quoted(argument.mid(equals + 1))};
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        if (equals != std::string_view::npos && equals > 0 &&
+            (name == "--help" || name == "--version" || IsShortCluster(name))) {
+            return {OptionName(name) + " takes no value, got " + Quoted(arg.substr(equals + 1))};
         }
     }
-    return {"unreadable command line: " + Quoted(parser.errorText())};
+    return {"unreadable command line: " + Quoted(scan.fault)};
 }
 
-std::optional<CommandLineError> ApplyClock(CommandLine& line, const QString& text) {
-    const std::string value = text.toStdString();
+std::optional<CommandLineError> ApplyClock(CommandLine& line, const std::string& value) {
     auto parsed = runtime::ParseClockValue(value);
     if (auto* error = std::get_if<runtime::ClockValueError>(&parsed)) {
         return CommandLineError{error->message};
@@ -84,92 +217,110 @@ std::optional<CommandLineError> ApplyClock(CommandLine& line, const QString& tex
     return std::nullopt;
 }
 
+bool IsPathSeparator(char c) {
+#ifdef _WIN32
+    return c == '/' || c == '\\';
+#else
+    return c == '/';
+#endif
+}
+
+// The file name's suffix in ASCII lower case: what follows the last dot of its last part
+// ("dir.d/a.PNG" gives "png"; "shot", "shot.png/" and "a." give "").
+std::string Suffix(std::string_view name) {
+    const auto separator = std::find_if(name.rbegin(), name.rend(), IsPathSeparator);
+    const std::string_view file = name.substr(static_cast<std::size_t>(name.rend() - separator));
+    const std::size_t dot = file.rfind('.');
+    std::string suffix(dot == std::string_view::npos ? std::string_view{} : file.substr(dot + 1));
+    for (char& c : suffix) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return suffix;
+}
+
 std::optional<CommandLineError> ApplyScreenshot(
-    CommandLine& line, const QString& name,
-    const std::function<QList<QByteArray>()>& find_image_formats) {
-    if (name.isEmpty()) {
+    CommandLine& line, const std::string& name,
+    const std::function<std::vector<std::string>()>& find_image_formats) {
+    if (name.empty()) {
         return CommandLineError{"--screenshot needs a file name, got " + Quoted(name)};
     }
-    const QList<QByteArray> image_formats = find_image_formats();
-    const QByteArray format = QFileInfo(name).suffix().toLower().toUtf8();
-    if (format.isEmpty() || !image_formats.contains(format)) {
+    const std::vector<std::string> image_formats = find_image_formats();
+    std::string format = Suffix(name);
+    if (format.empty() || std::ranges::find(image_formats, format) == image_formats.end()) {
         std::string types;
-        for (const QByteArray& known : image_formats) {
-            types += " ." + known.toStdString();
+        for (const std::string& known : image_formats) {
+            types += " ." + known;
         }
         return CommandLineError{"--screenshot " + Quoted(name) +
-                                (format.isEmpty() ? ": no image type" : ": unknown image type") +
+                                (format.empty() ? ": no image type" : ": unknown image type") +
                                 "; the file name must end in one of" + types};
     }
-    line.screenshot = QFile::encodeName(name).toStdString();
-    line.screenshot_format = format;
+    line.screenshot = name;
+    line.screenshot_format = std::move(format);
     return std::nullopt;
 }
 
 }  // namespace
 
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
-    std::span<const std::string_view> args, const QList<QByteArray>& image_formats) {
+    std::span<const std::string_view> args, const std::vector<std::string>& image_formats) {
     return ParseCommandLine(args, [&image_formats] { return image_formats; });
 }
 
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
     std::span<const std::string_view> args,
-    const std::function<QList<QByteArray>()>& image_formats) {
-    QStringList arguments;
+    const std::function<std::vector<std::string>()>& image_formats) {
     for (const std::string_view arg : args) {
-        // A name that does not survive the trip through QString would be written under another.
-        const QByteArray bytes(arg.data(), static_cast<qsizetype>(arg.size()));
-        QString text = QFile::decodeName(bytes);
-        if (QFile::encodeName(text) != bytes) {
-            return CommandLineError{"argument " + runtime::Quoted(arg) +
+        if (!runtime::IsValidUtf8(arg)) {
+            return CommandLineError{"argument " + Quoted(arg) +
                                     " is not valid UTF-8 (file names too must be UTF-8)"};
         }
-        arguments.append(std::move(text));
     }
-
-    QCommandLineParser parser;
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption clock(QStringLiteral("clock"), {},
-                                   QStringLiteral("YYYY-MM-DD hh:mm:ss"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), {}, QStringLiteral("FILE"));
-    parser.addOptions({help, version, clock, screenshot});
-    // parse() takes the program name first, as argv has it.
-    if (!parser.parse(QStringList{QStringLiteral("tolvane")} + arguments)) {
-        return ParseFailure(parser, arguments);
+    Scan scan = Scanner(args).Run();
+    if (scan.failed) {
+        return ScanFailure(scan, args);
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return CommandLineError{"unexpected argument " +
-                                Quoted(parser.positionalArguments().first()) + " (try --help)"};
+    if (!scan.positional.empty()) {
+        return CommandLineError{"unexpected argument " + Quoted(scan.positional.front()) +
+                                " (try --help)"};
     }
-    for (const QCommandLineOption* option : {&clock, &screenshot}) {
-        if (parser.values(*option).size() > 1) {
-            return CommandLineError{"--" + option->names().first().toStdString() +
-                                    " given more than once"};
+    for (const auto& [option, name] : {std::pair{Option::Clock, "--clock"},
+                                       std::pair{Option::Screenshot, "--screenshot"}}) {
+        if (scan.Values(option).size() > 1) {
+            return CommandLineError{std::string(name) + " given more than once"};
         }
     }
 
     CommandLine line;
-    if (parser.isSet(clock)) {
-        if (auto error = ApplyClock(line, parser.value(clock))) {
+    if (scan.IsSet(Option::Clock)) {
+        if (auto error = ApplyClock(line, scan.Values(Option::Clock).back())) {
             return *error;
         }
     }
-    if (parser.isSet(screenshot)) {
-        if (auto error = ApplyScreenshot(line, parser.value(screenshot), image_formats)) {
+    if (scan.IsSet(Option::Screenshot)) {
+        if (auto error =
+                ApplyScreenshot(line, scan.Values(Option::Screenshot).back(), image_formats)) {
             return *error;
         }
     }
-    if (parser.isSet(help)) {
+    if (scan.IsSet(Option::Help)) {
         line.action = CommandLine::Action::Help;
-    } else if (parser.isSet(version)) {
+    } else if (scan.IsSet(Option::Version)) {
         line.action = CommandLine::Action::Version;
     }
     return line;
 }
 
 std::string HelpText() {
+#ifdef _WIN32
+    constexpr std::string_view kImageTypes =
+        "                                 .bmp and .tif. Exit 1 if FILE cannot\n";
+#else
+    constexpr std::string_view kImageTypes =
+        "                                 .bmp and others Qt can write. Exit 1 if FILE cannot\n";
+#endif
     return "Usage: tolvane [--clock \"YYYY-MM-DD hh:mm:ss\"] [--screenshot FILE]\n"
            "       tolvane -h | --help | -v | --version\n"
            "\n"
@@ -180,8 +331,8 @@ std::string HelpText() {
            "  --screenshot FILE              show nothing: let the counter settle, write the\n"
            "                                 window's client area to FILE and exit 0; exit 3 with\n"
            "                                 the message on standard error if the program would\n"
-           "                                 end. FILE's suffix picks the image type: .png, .jpg,\n"
-           "                                 .bmp and others Qt can write. Exit 1 if FILE cannot\n"
+           "                                 end. FILE's suffix picks the image type: .png, .jpg,\n" +
+           std::string(kImageTypes) +
            "                                 be written, e.g. it is a folder or its folder is\n"
            "                                 missing\n"
            "  -h, --help                     show this text\n"

@@ -88,6 +88,15 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// The image types Qt can write, as lower-case suffixes.
+std::vector<std::string> WritableImageFormats() {
+    std::vector<std::string> formats;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+        formats.push_back(format.toLower().toStdString());
+    }
+    return formats;
+}
+
 // Reports that the screenshot cannot be written, with the reason; returns the exit status.
 int CannotWrite(const std::string& path, const QString& reason) {
     PrintLine(stderr, {"tolvane: cannot write the screenshot to ", tolvane::runtime::Quoted(path),
@@ -112,7 +121,7 @@ std::unique_ptr<QSaveFile> OpenScreenshotFile(const std::string& path) {
 // message the program would show goes to standard error, and where it would end, the process
 // exits with kExitLoadEnded and discards the file.
 int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& path,
-                     const QByteArray& format, std::unique_ptr<QSaveFile> file) {
+                     const std::string& format_name, std::unique_ptr<QSaveFile> file) {
     const tolvane::ScopedEndProgramHandler ending([&file] {
         file.reset();  // discards what was begun
         std::fflush(nullptr);
@@ -125,6 +134,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
                                    });
     form.Load();
     form.Settle();
+    const QByteArray format = QByteArray::fromStdString(format_name);
     QImageWriter writer(file.get(), format);
     if (format == "jpg" || format == "jpeg") {
         writer.setQuality(kJpegQuality);
@@ -142,7 +152,7 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    const auto parsed = tolvane::ParseCommandLine(args, QImageWriter::supportedImageFormats);
+    const auto parsed = tolvane::ParseCommandLine(args, WritableImageFormats);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         PrintLine(stderr, {"tolvane: ", error->message});
         return kExitBadCommandLine;

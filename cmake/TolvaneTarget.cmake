@@ -1,7 +1,9 @@
 # Compile options shared by every target of our own code: C++20, strict warnings as errors,
 # the sanitizers when TOLVANE_SANITIZE is on, and libFuzzer's coverage when TOLVANE_FUZZ is on.
+# The compile options are the C++ compiler's: a Windows resource script of the target goes to the
+# resource compiler without them.
 function(tolvane_target_options target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Wpedantic;-Werror>")
     target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>)
     if(TOLVANE_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined
@@ -15,7 +17,7 @@ function(tolvane_target_options target)
         # Hardened as Debian's dpkg-buildflags would: a stack protector, fortified libc calls
         # (they need optimisation, so not in Debug builds), and relocations bound at start and
         # then made read-only.
-        target_compile_options(${target} PRIVATE -fstack-protector-strong)
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fstack-protector-strong>)
         target_compile_definitions(${target} PRIVATE
                                    $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
         if(WIN32)

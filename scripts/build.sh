@@ -3,8 +3,9 @@
 #   normal    build/          g++, optimised with debug info, tests and benchmarks
 #   sanitize  build-sanitize/ g++, AddressSanitizer and UndefinedBehaviorSanitizer, tests only
 #   clang     build-clang/    clang, optimised, both sanitizers, tests and the libFuzzer targets
-#   windows   build-windows/  MinGW-w64 for 64-bit Windows, optimised: the toolkit-free libraries
-#                             and the drawing judge, whose ctest runs under Wine
+#   windows   build-windows/  MinGW-w64 for 64-bit Windows, optimised: the native program
+#                             (app/win32/tolvane.exe) and the Windows tests, whose ctest runs
+#                             under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

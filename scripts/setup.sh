@@ -25,9 +25,9 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev file binutils
     # whole-program measurements (scripts/perf)
     time gdb linux-perf xrestop
-    # the Windows build: the MinGW-w64 cross compiler and binutils (windres), and Wine to run
-    # its tests
-    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64
+    # the Windows build: the MinGW-w64 cross compiler and binutils (windres), Wine to run its
+    # tests and the program, and Wine's own fonts (Tahoma, the system faces) for its interface
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 fonts-wine
 )
 
 missing=()

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine without a display: scripts/wine-run.sh program.exe [args...]
+# Runs a Windows program under Wine: scripts/wine-run.sh program.exe [args...]
 # The Windows build's ctest runs its tests through here.
 #
-# The Wine prefix is a scratch folder, build-windows/wineprefix unless WINEPREFIX names another;
-# the first run creates it (about ten seconds). Wine's own diagnostics are silenced, so the
-# output is the program's. The exit status is the program's.
+# The Wine prefix is a scratch folder, unless WINEPREFIX names another: with a display (DISPLAY
+# set) build-windows/wineprefix, where windows show on that display; without one
+# build-windows/wineprefix-headless, whose null graphics driver lets windows draw into memory
+# without showing (tolvane.exe --screenshot works there). The first run creates the prefix and
+# sets up its fonts (scripts/wine-prefix-setup.sh; about twenty seconds). Wine's own
+# diagnostics are silenced, so the output is the program's. The exit status is the program's.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX:-$root/build-windows/wineprefix}"
+if [ -n "${DISPLAY:-}" ]; then
+    export WINEPREFIX="${WINEPREFIX:-$root/build-windows/wineprefix}"
+else
+    export WINEPREFIX="${WINEPREFIX:-$root/build-windows/wineprefix-headless}"
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko: creating the prefix would otherwise offer to install them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -24,13 +31,19 @@ if [ -z "$wine" ]; then
 fi
 
 # Created once, under a lock so that tests started together do not create it twice. Wine tells
-# on standard error that the 32-bit part is missing; that part is not needed.
+# on standard error that the 32-bit part is missing; that part is not needed. The settings
+# take effect when the prefix's wineserver starts again, so it is stopped after them.
 mkdir -p "$WINEPREFIX"
 (
     flock 9
     if [ ! -f "$WINEPREFIX/.created" ]; then
         "$wine" wineboot --init >"$WINEPREFIX/wineboot.log" 2>&1
         touch "$WINEPREFIX/.created"
+    fi
+    if [ ! -f "$WINEPREFIX/.tolvane-setup-2" ]; then
+        "$root/scripts/wine-prefix-setup.sh" "$wine" >>"$WINEPREFIX/wineboot.log" 2>&1
+        "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+        touch "$WINEPREFIX/.tolvane-setup-2"
     fi
 ) 9>"$WINEPREFIX/.lock"
 

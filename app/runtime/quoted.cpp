@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/runtime/utf8.h"
+
 namespace tolvane::runtime {
 
 namespace {
@@ -19,38 +21,6 @@ std::string HexEscape(char prefix, std::uint32_t value, int digits) {
         escape += kHex[(value >> shift) & 0xF];
     }
     return escape;
-}
-
-// The length of the valid UTF-8 sequence at the start of text and its code point, or 0 when the
-// first byte does not begin one: overlong forms, surrogates and values past U+10FFFF are invalid.
-std::size_t Utf8Sequence(std::string_view text, std::uint32_t& code_point) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t lead = byte(0);
-    std::size_t length = 0;
-    std::uint32_t low = 0;  // the smallest code point the length may carry
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, low = 0x80, code_point = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, low = 0x800, code_point = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, low = 0x10000, code_point = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        code_point = (code_point << 6) | (byte(i) & 0x3Fu);
-    }
-    const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;
-    if (code_point < low || code_point > 0x10FFFF || surrogate) {
-        return 0;
-    }
-    return length;
 }
 
 // The first character of a non-empty text as a message shows it.

@@ -3,6 +3,7 @@
 // arguments always give the same result.
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -19,14 +20,15 @@ using tolvane::fuzz::IsBoundedLine;
 using tolvane::fuzz::IsValidUtf8;
 using tolvane::fuzz::Require;
 
-bool EndsWithSuffix(const std::string& name, const QByteArray& format) {
-    const std::string suffix = "." + format.toStdString();
+bool EndsWithSuffix(const std::string& name, const std::string& format) {
+    const std::string suffix = "." + format;
     if (name.size() < suffix.size()) {
         return false;
     }
-    const std::string tail = QByteArray::fromStdString(name.substr(name.size() - suffix.size()))
-                                 .toLower()
-                                 .toStdString();
+    std::string tail = name.substr(name.size() - suffix.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return tail == suffix;
 }
 
@@ -43,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.empty()) {
         args.clear();
     }
-    static const QList<QByteArray> formats{"bmp", "jpeg", "jpg", "png", "ppm"};
+    static const std::vector<std::string> formats{"bmp", "jpeg", "jpg", "png", "ppm"};
 
     const auto result = tolvane::ParseCommandLine(args, formats);
     const auto again = tolvane::ParseCommandLine(args, formats);
@@ -69,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (line.screenshot) {
         Require(!line.screenshot->empty() && IsValidUtf8(*line.screenshot),
                 "the screenshot name is empty or not UTF-8", input);
-        Require(formats.contains(line.screenshot_format) &&
+        Require(std::ranges::find(formats, line.screenshot_format) != formats.end() &&
                     EndsWithSuffix(*line.screenshot, line.screenshot_format),
                 "the screenshot format is not the name's suffix", input);
     }

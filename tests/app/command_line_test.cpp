@@ -10,8 +10,8 @@
 namespace tolvane {
 namespace {
 
-// The image formats the parser is told it can write; the program passes Qt's list.
-const QList<QByteArray> kImageFormats{"bmp", "jpeg", "jpg", "png"};
+// The image formats the parser is told it can write; the program passes its platform's list.
+const std::vector<std::string> kImageFormats{"bmp", "jpeg", "jpg", "png"};
 
 std::variant<CommandLine, CommandLineError> Parse(std::vector<std::string_view> args) {
     return ParseCommandLine(args, kImageFormats);
@@ -107,7 +107,7 @@ TEST(CommandLine, ScreenshotSuffixPicksTheFormat) {
     for (const auto& c : cases) {
         const auto line = std::get<CommandLine>(Parse({"--screenshot", c.name}));
         EXPECT_EQ(line.screenshot, c.name);
-        EXPECT_EQ(line.screenshot_format.toStdString(), c.format) << c.name;
+        EXPECT_EQ(line.screenshot_format, c.format) << c.name;
     }
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// Identifiers of the executable's resources (resources/tolvane.rc), shared by the resource
+// script and the code; plain macros, since the resource compiler reads this file too.
+#define TOLVANE_ICON_ID 1
+#define TOLVANE_BACKGROUND_ID 101
+
+#ifdef __cplusplus
+namespace tolvane::win32 {
+inline constexpr int kApplicationIconId = TOLVANE_ICON_ID;
+inline constexpr int kBackgroundPictureId = TOLVANE_BACKGROUND_ID;
+}  // namespace tolvane::win32
+#endif
