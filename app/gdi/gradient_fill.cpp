@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/gdi/avx2_clones.h"
+#include "app/gdi/drawing_observer.h"
 #include "app/gdi/pixel_run.h"
 
 namespace tolvane::gdi {
@@ -76,6 +77,9 @@ void FillVertical(Surface& surface, const TriVertex& a, const TriVertex& b) {
 
 bool GradientFill(Hdc hdc, std::span<const TriVertex> vertices, std::span<const GradientMesh> mesh,
                   GradientFillMode mode) {
+    if (DrawingObserver* observer = hdc.Observer()) {
+        observer->GradientFilled(vertices, mesh, mode);
+    }
     if (vertices.empty() || mesh.empty() ||
         (mode != GradientFillMode::Horizontal && mode != GradientFillMode::Vertical)) {
         return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/gdi/drawing_observer.h"
 #include "app/gdi/ellipse_walk.h"
 #include "app/gdi/pixel_run.h"
 
@@ -48,6 +49,10 @@ class Pen {
 // box of one pixel, draws nothing.
 bool RoundRect(Hdc hdc, std::int32_t left, std::int32_t top, std::int32_t right,
                std::int32_t bottom, std::int32_t ellipseWidth, std::int32_t ellipseHeight) {
+    if (DrawingObserver* observer = hdc.Observer()) {
+        observer->RoundRectDrawn(left, top, right, bottom, ellipseWidth, ellipseHeight,
+                                 hdc.ForeColor());
+    }
     const std::int64_t boxLeft = std::min(left, right);
     const std::int64_t boxTop = std::min(top, bottom);
     const std::int64_t boxRight = std::int64_t{std::max(left, right)} - 1;  // the last column

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/gdi/drawing_observer.h"
 #include "app/gdi/pixel_run.h"
 
 namespace tolvane::gdi {
@@ -35,6 +36,10 @@ std::vector<Colour> WorkPicture(const Surface& src, std::int64_t xSrc, std::int6
 bool TransparentBlt(Hdc dest, std::int32_t xDest, std::int32_t yDest, std::int32_t width,
                     std::int32_t height, const Surface& src, std::int32_t xSrc, std::int32_t ySrc,
                     std::int32_t srcWidth, std::int32_t srcHeight, Colour transparent) {
+    if (DrawingObserver* observer = dest.Observer()) {
+        observer->TransparentBlitted(xDest, yDest, width, height, src, xSrc, ySrc, srcWidth,
+                                     srcHeight, transparent);
+    }
     if (width < 0 || height < 0 || width != srcWidth || height != srcHeight) {
         return false;
     }
