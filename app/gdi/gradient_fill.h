@@ -35,12 +35,13 @@ enum class GradientFillMode : std::uint32_t { Horizontal = 0, Vertical = 1, Tria
 // vertical mode from the vertex with the smaller Y; each vertex keeps its own colour. With len
 // the width (height) and pos a pixel's offset from the left (top) edge, each channel is
 //     (c0 * (len - pos) + c1 * pos) / len / 256
-// in truncating unsigned arithmetic, c0 and c1 being the 16-bit channels of the two vertices:
-// black to white over 256 pixels reads 0, 0, 1, 2, ..., 253, 254. No dithering; clipping to the
-// surface does not shift the ramp.
+// in truncating 32-bit unsigned arithmetic, c0 and c1 being the 16-bit channels of the two
+// vertices: black to white over 256 pixels reads 0, 0, 1, 2, ..., 253, 254. No dithering;
+// clipping to the surface does not shift the ramp.
 //
-// Returns false and draws nothing when a mesh index names no vertex or the mode is not one of
-// the two rectangle modes (triangles are not supported).
+// Returns false and draws nothing when there are no vertices or no mesh rectangles, when a mesh
+// index names no vertex, or when the mode is not one of the two rectangle modes (triangles are
+// not supported).
 bool GradientFill(Hdc hdc, std::span<const TriVertex> vertices, std::span<const GradientMesh> mesh,
                   GradientFillMode mode);
 

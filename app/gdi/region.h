@@ -31,11 +31,13 @@ class Region {
     std::vector<Span> spans_;
 };
 
-// The region CreateRoundRectRgn(x1, y1, x2, y2, w, h) gives on Windows: the rectangle with corners
-// rounded by an ellipse of w x h, covering x1 .. x2 - 2 and y1 .. y2 - 2 (the last column and the
-// last row lie outside, even with square corners). The corners are those of RoundedCorners, the
-// same as RoundRect's. An inverted box is normalised; coordinates are clamped to -32768 .. 32768
-// first, so no arguments make a region of more than 65536 rows.
+// The region CreateRoundRectRgn(x1, y1, x2, y2, w, h) gives on Windows: the box x1 .. x2 - 2 by
+// y1 .. y2 - 2 (the last column and row lie outside, even with square corners; an inverted box is
+// normalised) with its corners cut along the walk of EllipseWalk for an ellipse of |w| x |h|,
+// clamped to that box. An ellipse of less than 2 pixels either way gives the plain box, which for
+// a box of no width is the column left of it: CreateRoundRectRgn(5, 0, 5, 4, 0, 0) is column 4,
+// rows 0 .. 2. Coordinates are clamped to -32768 .. 32768 first, so no arguments make a region of
+// more than 65536 rows.
 Region CreateRoundRectRgn(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                           std::int32_t w, std::int32_t h);
 

@@ -5,6 +5,7 @@
 
 #include "app/gdi/avx2_clones.h"
 #include "app/gdi/colour.h"
+#include "app/gdi/drawing_observer.h"
 #include "app/gdi/pixel_run.h"
 
 namespace tolvane::gdi {
@@ -31,7 +32,12 @@ std::int32_t SetDIBitsToDevice(Hdc hdc, std::int32_t xDest, std::int32_t yDest, 
                                std::uint32_t height, std::int32_t xSrc, std::int32_t ySrc,
                                std::uint32_t startScan, std::uint32_t scanLines,
                                std::span<const std::uint8_t> bits, const BitmapInfo& info,
-                               DibColours /*colourUse: the colour table is unused at 24 bits*/) {
+                               DibColours colourUse) {
+    if (DrawingObserver* observer = hdc.Observer()) {
+        observer->DibBitsSet(xDest, yDest, width, height, xSrc, ySrc, startScan, scanLines, bits,
+                             info, colourUse);
+    }
+    // The colour table, and so colourUse, is unused at 24 bits per pixel.
     const BitmapInfoHeader& header = info.Header;
     const std::size_t stride = DibStride(header.Width, 24);
     // The buffer must hold scanLines rows; checked by multiplying, as a division here costs about

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/gdi/drawing_observer.h"
+
 namespace tolvane::gdi {
 
 Surface::Surface(int width, int height, Colour fill) {
@@ -17,7 +19,14 @@ void Surface::Resize(int width, int height) {
 }
 
 void Surface::Clear(Colour colour) {
+    if (observer_.pointer != nullptr) {
+        observer_.pointer->Cleared(colour);
+    }
     std::fill(pixels_.begin(), pixels_.end(), Opaque(colour));
+}
+
+void Surface::TellPixelSet(int x, int y, Colour colour) {
+    observer_.pointer->PixelSet(x, y, colour);
 }
 
 void Surface::SetBackColor(Colour colour) {

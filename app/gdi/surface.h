@@ -10,11 +10,16 @@
 
 namespace tolvane::gdi {
 
+class DrawingObserver;
+
 // A 32-bit drawing surface and the device context the drawing operations draw on: pixels stored
 // row by row as 0x00BBGGRR, a foreground colour that is both pen and text colour, a background
 // colour whose setting clears the surface, and a font for text.
 //
 // Pixel access outside the surface is harmless: PSet ignores it and Point reads kInvalidColour.
+//
+// An observer (DrawingObserver) may watch the drawing calls made on the surface. The surface does
+// not own it, and a copy of the surface starts without one: an observer watches one surface.
 class Surface {
   public:
     Surface() = default;
@@ -30,6 +35,9 @@ class Surface {
     void Resize(int width, int height);
 
     void PSet(int x, int y, Colour colour) {
+        if (observer_.pointer != nullptr) {
+            TellPixelSet(x, y, colour);
+        }
         if (Contains(x, y)) {
             pixels_[Index(x, y)] = Opaque(colour);
         }
@@ -60,7 +68,21 @@ class Surface {
     }
     std::span<const Colour> Pixels() const { return pixels_; }
 
+    // The observer told of the drawing calls on this surface from now on; null for none.
+    void SetObserver(DrawingObserver* observer) { observer_.pointer = observer; }
+    DrawingObserver* Observer() const { return observer_.pointer; }
+
   private:
+    // Left behind by a copy or an assignment, so that each surface keeps its own observer.
+    struct ObserverSlot {
+        DrawingObserver* pointer = nullptr;
+        ObserverSlot() = default;
+        ObserverSlot(const ObserverSlot&) noexcept {}
+        ObserverSlot& operator=(const ObserverSlot&) noexcept { return *this; }
+    };
+
+    void TellPixelSet(int x, int y, Colour colour);
+
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                static_cast<std::size_t>(x);
@@ -72,6 +94,7 @@ class Surface {
     Colour fore_colour_ = 0;
     Colour back_colour_ = 0;
     FontRef font_;
+    ObserverSlot observer_;
 };
 
 // The device context handle the drawing operations take, as the Windows calls take an HDC.

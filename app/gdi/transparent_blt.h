@@ -8,10 +8,11 @@
 namespace tolvane::gdi {
 
 // Copies a width x height block from src at (xSrc, ySrc) to dest at (xDest, yDest), one pixel
-// to one pixel, leaving out every source pixel whose colour equals `transparent` exactly (the
-// low three bytes are compared; a pixel one step away is copied). Clipped to both surfaces: only
-// pixels that exist in the source and land on the destination are copied. dest and src may be
-// the same surface.
+// to one pixel, leaving out every pixel whose colour equals `transparent` exactly (the low three
+// bytes are compared; a pixel one step away is copied). As the Windows call does, the block is
+// first taken from the source whole: where it reaches past the source its pixels are black, and
+// are drawn as black unless black is the transparent colour. Clipped to the destination. dest and
+// src may be the same surface.
 //
 // Stretching is not supported: when srcWidth, srcHeight differ from width, height the call
 // draws nothing and returns false, as it does for a negative size. A zero size draws nothing

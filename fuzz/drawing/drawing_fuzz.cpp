@@ -1,10 +1,13 @@
 // The drawing layer's calls with any arguments on small surfaces. Oracles: each call changes
 // exactly the pixels it may change (nothing outside its box, its clip or its mask), a refused
-// call draws nothing, and a region is ordered, merged, inside its box and mirror-symmetric.
+// call draws nothing, a rounded outline is mirror-symmetric and reaches both sides of its box, and
+// a region is ordered, merged, inside its box and mirror-symmetric.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "app/gdi/gradient_fill.h"
@@ -64,7 +67,8 @@ void FuzzGradientFill(FuzzedDataProvider& in, std::string_view input) {
     const Surface before = surface;
     const bool drawn = GradientFill(surface, vertices, mesh, mode);
 
-    const bool valid = (mode == GradientFillMode::Horizontal || mode == GradientFillMode::Vertical) &&
+    const bool valid = !vertices.empty() && !mesh.empty() &&
+                       (mode == GradientFillMode::Horizontal || mode == GradientFillMode::Vertical) &&
                        std::all_of(mesh.begin(), mesh.end(), [&](const GradientMesh& m) {
                            return m.UpperLeft < vertices.size() && m.LowerRight < vertices.size();
                        });
@@ -90,6 +94,13 @@ void FuzzGradientFill(FuzzedDataProvider& in, std::string_view input) {
             }
             const TriVertex& a = vertices[last->UpperLeft];
             const TriVertex& b = vertices[last->LowerRight];
+            // The 32-bit arithmetic of the ramp is exact up to 65,537 pixels; past that it wraps.
+            const std::int64_t length = mode == GradientFillMode::Horizontal
+                                            ? std::abs(std::int64_t{b.X} - a.X)
+                                            : std::abs(std::int64_t{b.Y} - a.Y);
+            if (length > 65537) {
+                continue;
+            }
             const auto between = [](int value, int c0, int c1) {
                 return value >= std::min(c0, c1) >> 8 && value <= std::max(c0, c1) >> 8;
             };
@@ -109,27 +120,37 @@ void FuzzRoundRect(FuzzedDataProvider& in, std::string_view input) {
     const Surface before = surface;
     Require(RoundRect(surface, x1, y1, x2, y2, w, h), "RoundRect returned false", input);
 
-    // The outline is the outer ring of the region of the same box, within the surface.
-    const bool near = std::max({std::abs(std::int64_t{x1}), std::abs(std::int64_t{y1}),
-                                std::abs(std::int64_t{x2}), std::abs(std::int64_t{y2})}) < 30000;
-    const Region region = near ? CreateRoundRectRgn(std::min(x1, x2), std::min(y1, y2),
-                                                    std::max(x1, x2) + 1, std::max(y1, y2) + 1, w, h)
-                               : Region{};
+    const std::int64_t left = std::min(x1, x2), right = std::max(x1, x2);
+    const std::int64_t top = std::min(y1, y2), bottom = std::max(y1, y2);
+    const Colour pen = Opaque(surface.ForeColor());
+    // Whether the call drew the pixel; unknown (-1) where the pixel had the pen's colour before.
+    const auto drawn = [&](std::int64_t x, std::int64_t y) {
+        if (!InBox(x, y, 0, 0, surface.Width(), surface.Height())) {
+            return -1;
+        }
+        const Colour was = before.Point(static_cast<int>(x), static_cast<int>(y));
+        return was == pen ? -1 : int{surface.Point(static_cast<int>(x), static_cast<int>(y)) != was};
+    };
     for (int y = 0; y < surface.Height(); ++y) {
         for (int x = 0; x < surface.Width(); ++x) {
-            if (!near) {
-                if (!InBox(x, y, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
-                           std::max(y1, y2))) {
-                    Require(surface.Point(x, y) == before.Point(x, y),
-                            "RoundRect drew outside its box", input);
-                }
-                continue;
+            const Colour now = surface.Point(x, y);
+            Require(now == before.Point(x, y) || (now == pen && InBox(x, y, left, top, right, bottom)),
+                    "RoundRect drew outside its box or in another colour", input);
+            // The outline is its own mirror image about the box's two middle lines.
+            for (const auto& [mx, my] : {std::pair{left + right - 1 - x, std::int64_t{y}},
+                                         std::pair{std::int64_t{x}, top + bottom - 1 - y}}) {
+                const int here = drawn(x, y);
+                const int there = drawn(mx, my);
+                Require(here < 0 || there < 0 || here == there, "RoundRect's outline is not symmetric",
+                        input);
             }
-            const bool ring = region.Contains(x, y) &&
-                              !(region.Contains(x - 1, y) && region.Contains(x + 1, y) &&
-                                region.Contains(x, y - 1) && region.Contains(x, y + 1));
-            Require(surface.Point(x, y) == (ring ? Opaque(surface.ForeColor()) : before.Point(x, y)),
-                    "RoundRect's outline is not the outer ring of the region", input);
+        }
+    }
+    // Both ends of the box's middle row are drawn, unless the box is a single pixel.
+    if (right > left && bottom > top && (right - left > 1 || bottom - top > 1)) {
+        const std::int64_t middle = top + (bottom - top - 1) / 2;
+        for (const std::int64_t x : {left, right - 1}) {
+            Require(drawn(x, middle) != 0, "RoundRect left out a side of its box", input);
         }
     }
 }
@@ -139,13 +160,17 @@ void FuzzRegion(FuzzedDataProvider& in, std::string_view input) {
                        y2 = Coordinate(in), w = Coordinate(in), h = Coordinate(in);
     const Region region = CreateRoundRectRgn(x1, y1, x2, y2, w, h);
     const auto clamp = [](std::int32_t v) { return std::clamp<std::int64_t>(v, -32768, 32768); };
-    const std::int64_t left = std::min(clamp(x1), clamp(x2)), right = std::max(clamp(x1), clamp(x2));
-    const std::int64_t top = std::min(clamp(y1), clamp(y2)), bottom = std::max(clamp(y1), clamp(y2));
+    // The box without its last column and row; a box of no width keeps the column left of it.
+    const std::int64_t left = std::min(clamp(x1), clamp(x2));
+    const std::int64_t right = std::max(clamp(x1), clamp(x2)) - 1;
+    const std::int64_t top = std::min(clamp(y1), clamp(y2));
+    const std::int64_t bottom = std::max(clamp(y1), clamp(y2)) - 1;
     const auto& spans = region.Spans();
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const Region::Span& s = spans[i];
         Require(s.XBegin < s.XEnd, "a region span is empty", input);
-        Require(s.XBegin >= left && s.XEnd <= right - 1 && s.Y >= top && s.Y < bottom - 1,
+        Require(s.XBegin >= std::min(left, right) && s.XEnd <= std::max(left, right) &&
+                    s.Y >= std::min(top, bottom) && s.Y < std::max(top, bottom),
                 "a region span lies outside its box", input);
         if (i > 0) {
             const Region::Span& p = spans[i - 1];
@@ -157,8 +182,8 @@ void FuzzRegion(FuzzedDataProvider& in, std::string_view input) {
     for (std::size_t i = 0, j = spans.size(); i < spans.size(); ++i) {
         const Region::Span& s = spans[i];
         const Region::Span& m = spans[--j];
-        Require(s.Y + std::int64_t{m.Y} == top + bottom - 2 &&
-                    s.XBegin + std::int64_t{s.XEnd} - 1 == left + right - 2 &&
+        Require(s.Y + std::int64_t{m.Y} == top + bottom - 1 &&
+                    s.XBegin + std::int64_t{s.XEnd} == left + right &&
                     s.XBegin == m.XBegin && s.XEnd == m.XEnd,
                 "the region is not one mirror-symmetric span per row", input);
     }
@@ -192,18 +217,14 @@ void FuzzTransparentBlt(FuzzedDataProvider& in, std::string_view input) {
                         input);
                 continue;
             }
-            if (same) {
-                continue;  // overlapping copies may read pixels already copied
-            }
+            // The block's pixel: the source's, or black where the block reaches past the source.
             const std::int64_t sx = std::int64_t{x} - xDest + xSrc;
             const std::int64_t sy = std::int64_t{y} - yDest + ySrc;
-            const bool copied = source.Contains(static_cast<int>(std::clamp<std::int64_t>(sx, -1, kMaxSide)),
-                                                static_cast<int>(std::clamp<std::int64_t>(sy, -1, kMaxSide))) &&
-                                Opaque(source.Point(static_cast<int>(sx), static_cast<int>(sy))) !=
-                                    Opaque(transparent);
-            Require(dest.Point(x, y) == (copied ? source.Point(static_cast<int>(sx),
-                                                               static_cast<int>(sy))
-                                                : before.Point(x, y)),
+            const Colour pixel = InBox(sx, sy, 0, 0, source.Width(), source.Height())
+                                     ? source.Point(static_cast<int>(sx), static_cast<int>(sy))
+                                     : 0;
+            const bool copied = pixel != Opaque(transparent);
+            Require(dest.Point(x, y) == (copied ? pixel : before.Point(x, y)),
                     "TransparentBlt copied the wrong pixels", input);
         }
     }

@@ -70,7 +70,8 @@ TEST(CreateRoundRectRgnTest, PixelsCutPerCornerFollowTheEllipseSize) {
               (std::vector<std::string>{"...##", "..###", ".####", "#####"}));
 }
 
-TEST(CreateRoundRectRgnTest, OutlineIsTheOuterRingOfTheRegionOneSizeSmaller) {
+TEST(CreateRoundRectRgnTest,
+     PastTheBoxOfOnePixelTheOutlineIsTheOuterRingOfTheRegionOneSizeSmaller) {
     for (const auto& [w, h] : std::vector<std::pair<int, int>>{
              {2, 2}, {3, 3}, {4, 4}, {5, 7}, {10, 6}, {33, 12}, {105, 33}}) {
         Surface outline(w, h, 0);
@@ -79,7 +80,8 @@ TEST(CreateRoundRectRgnTest, OutlineIsTheOuterRingOfTheRegionOneSizeSmaller) {
         const Region region = CreateRoundRectRgn(0, 0, w, h, 4, 4);
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                const bool ring = region.Contains(x, y) &&
+                // The outline of a one-pixel box draws nothing; its region has the pixel.
+                const bool ring = w > 2 && region.Contains(x, y) &&
                                   !(region.Contains(x - 1, y) && region.Contains(x + 1, y) &&
                                     region.Contains(x, y - 1) && region.Contains(x, y + 1));
                 EXPECT_EQ(outline.Point(x, y) == 1, ring)
@@ -87,14 +89,28 @@ TEST(CreateRoundRectRgnTest, OutlineIsTheOuterRingOfTheRegionOneSizeSmaller) {
             }
         }
     }
+    EXPECT_TRUE(CreateRoundRectRgn(0, 0, 2, 2, 4, 4).Contains(0, 0));
 }
 
+// The walk of some tall ellipses narrower than 33 pixels stops before the ellipse's last row; the
+// rows left keep the middle column, or two for an even width, as the tip of Zingl's ellipse.
+TEST(CreateRoundRectRgnTest, TallNarrowEllipsesEndInTheirMiddleColumns) {
+    EXPECT_EQ(Picture(CreateRoundRectRgn(0, 0, 4, 9, 3, 8), 4, 9),
+              (std::vector<std::string>{".#..", ".#..", "###.", "###.", "###.", "###.", ".#..",
+                                        ".#..", "...."}));
+    EXPECT_EQ(CreateRoundRectRgn(0, 0, 3, 5, 2, 4), CreateRoundRectRgn(0, 0, 3, 5, 0, 0));
+}
+
+// Taking off the last column and row leaves a box of one column nothing, and turns a box of no
+// width into the column left of it (of no height, the row above it).
 TEST(CreateRoundRectRgnTest, InvertedBoxesAndNegativeEllipsesAreNormalised) {
     const Region straight = CreateRoundRectRgn(2, 3, 12, 11, 6, 6);
     EXPECT_EQ(CreateRoundRectRgn(12, 11, 2, 3, 6, 6), straight);
     EXPECT_EQ(CreateRoundRectRgn(2, 3, 12, 11, -6, -6), straight);
     EXPECT_TRUE(CreateRoundRectRgn(0, 0, 1, 1, 0, 0).IsEmpty());
-    EXPECT_TRUE(CreateRoundRectRgn(5, 5, 5, 9, 2, 2).IsEmpty());
+    EXPECT_TRUE(CreateRoundRectRgn(5, 5, 6, 9, 2, 2).IsEmpty());
+    EXPECT_EQ(CreateRoundRectRgn(5, 5, 5, 9, 2, 2), Region({{5, 4, 5}, {6, 4, 5}, {7, 4, 5}}));
+    EXPECT_EQ(CreateRoundRectRgn(5, 5, 8, 5, 2, 2), Region({{4, 5, 7}}));
 }
 
 TEST(CreateRoundRectRgnTest, ExtremeArgumentsAreClampedToASaneBox) {
@@ -102,7 +118,8 @@ TEST(CreateRoundRectRgnTest, ExtremeArgumentsAreClampedToASaneBox) {
     EXPECT_EQ(region.Spans().size(), 65535u);
     EXPECT_TRUE(region.Contains(0, 0));
     EXPECT_FALSE(region.Contains(-32768, -32768));
-    EXPECT_TRUE(CreateRoundRectRgn(kMax, 0, kMax, 10, 0, 0).IsEmpty());
+    // A box of no width out there keeps the column left of where it is clamped to.
+    EXPECT_EQ(CreateRoundRectRgn(kMax, 0, kMax, 2, 0, 0), Region({{0, 32767, 32768}}));
 }
 
 }  // namespace

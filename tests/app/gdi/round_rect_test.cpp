@@ -80,11 +80,26 @@ TEST(RoundRectTest, ButtonOutlineLeavesOutTheFourCornerPixels) {
     }
 }
 
+// A box of one pixel draws nothing either: every line of its outline has no length.
 TEST(RoundRectTest, InvertedBoxesAreNormalisedAndEmptyOnesDrawNothing) {
     EXPECT_EQ(Picture(Outline(14, 12, 13, 11, 0, 0, 8), kPen),
               Picture(Outline(14, 12, 0, 0, 13, 11, 8), kPen));
     EXPECT_EQ(std::ranges::count(Outline(6, 6, 3, 0, 3, 5, 4).Pixels(), kPen), 0);
     EXPECT_EQ(std::ranges::count(Outline(6, 6, 0, 2, 5, 2, 4).Pixels(), kPen), 0);
+    EXPECT_EQ(std::ranges::count(Outline(6, 6, 3, 2, 2, 3, 4).Pixels(), kPen), 0);
+    EXPECT_EQ(Picture(Outline(4, 1, 1, 0, 3, 1, 4), kPen), (std::vector<std::string>{".##."}));
+}
+
+// The corner walk of a tall narrow ellipse stops before the ellipse's last row, and the top and
+// bottom sides join the corners where it stopped, short of the box's first and last rows.
+TEST(RoundRectTest, TallNarrowEllipsesStopShortOfTheTopAndBottomRows) {
+    Surface surface(6, 14, kUntouched);
+    surface.SetForeColor(kPen);
+    RoundRect(surface, 1, 1, 5, 13, 3, 8);
+    EXPECT_EQ(Picture(surface, kPen),
+              (std::vector<std::string>{"......", "......", "..##..", ".#..#.", ".#..#.", ".#..#.",
+                                        ".#..#.", ".#..#.", ".#..#.", ".#..#.", ".#..#.", "..##..",
+                                        "......", "......"}));
 }
 
 TEST(RoundRectTest, LargeEllipsesAreClosedSymmetricQuarterEllipses) {

@@ -41,19 +41,23 @@ TEST(TransparentBltTest, CopiesEveryPixelExceptTheExactTransparentColour) {
     EXPECT_TRUE(std::ranges::equal(again.Pixels(), dest.Pixels()));
 }
 
-TEST(TransparentBltTest, ClipsToTheDestinationAndTheSource) {
+TEST(TransparentBltTest, ClipsToTheDestinationAndReadsBlackPastTheSource) {
     const Surface icon = Icon();
     Surface dest(2, 2, kBackground);
     // Hanging off the top-left of the destination: icon pixel (x, y) lands on (x - 2, y - 1).
     ASSERT_TRUE(TransparentBlt(dest, -2, -1, 3, 2, icon, 0, 0, 3, 2, 0));
     EXPECT_EQ(dest.Point(0, 0), kMagenta);
     EXPECT_EQ(dest.Point(1, 0), kBackground);
-    // A source block reaching past the icon copies only the pixels that exist.
+    // A block reaching past the icon is black there, as the Windows call's copy of the block is:
+    // left out when black is the transparent colour, drawn otherwise.
     Surface partly(4, 3, kBackground);
     ASSERT_TRUE(TransparentBlt(partly, 0, 0, 4, 3, icon, 1, -1, 4, 3, 0));
     EXPECT_EQ(partly.Point(0, 1), 0x00FF00FEu);
     EXPECT_EQ(partly.Point(1, 2), kMagenta);
     EXPECT_EQ(std::ranges::count(partly.Pixels(), kBackground), 12 - 4);
+    ASSERT_TRUE(TransparentBlt(partly, 0, 0, 4, 3, icon, 1, -1, 4, 3, kMagenta));
+    EXPECT_EQ(std::ranges::count(partly.Pixels(), Colour{0}), 12 - 4);
+    EXPECT_EQ(partly.Point(1, 2), kMagenta);  // as the first copy left it
 }
 
 TEST(TransparentBltTest, RefusesStretchingAndNegativeSizesAndSurvivesExtremes) {
