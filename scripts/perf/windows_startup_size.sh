@@ -11,9 +11,10 @@
 # scripts/perf/first_frame.py: from just before the start to the first poll of the X display
 # in which three pixels of the picture, in rows with no label, show their colours. The colours
 # are read from tolvane.exe's own --screenshot, since Wine's JPEG decoder rounds a few pixels
-# differently from ImageMagick's. A wineserver runs for the whole measurement (and both programs
-# have run once before it), as Windows runs before a program starts: neither pays for starting
-# it. The programs take turns, each round starting with the other one.
+# differently from ImageMagick's. As a Windows desktop runs before a program starts, the
+# wineserver and Wine's desktop process (explorer.exe, started by the first window) are kept
+# running for the whole measurement by an idle cmd.exe, and both programs run once before it:
+# neither pays for starting them. The programs take turns, each round starting with the other.
 # Prints each run, the median and range per program, the ratios of the medians and the load
 # average at start and end. It asserts nothing.
 set -euo pipefail
@@ -36,7 +37,10 @@ load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
 export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wineprefix-perf}
 source tests/windows/wine_e2e_lib.sh "$tolvane"
 wine_e2e_start
-wine_e2e_server -p
+mkfifo "$E2E_TMP/idle"
+"$E2E_PROGRAM" cmd.exe <"$E2E_TMP/idle" >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+exec 8>"$E2E_TMP/idle" # cmd.exe waits for a command that never comes
 
 strip_size() {
     x86_64-w64-mingw32-strip -o "$E2E_TMP/stripped.exe" "$1"
