@@ -61,8 +61,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     HWND window = CreateWindowExW(0, kClassName, L"Minimal Win32 window", kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
