@@ -66,10 +66,6 @@ FormWindow::FormWindow(HINSTANCE instance, const platform::WindowDesign& design,
     window_ = CreateWindowExW(kFormExStyle, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                               owner_, nullptr, instance, this);
-    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                 instance, nullptr);
 }
 
 FormWindow::~FormWindow() {
@@ -140,18 +136,38 @@ bool FormWindow::Visible() const {
 FormLabel& FormWindow::AddLabel(const platform::LabelDesign& design) {
     labels_.push_back(std::make_unique<FormLabel>(*this, design));
     FormLabel& label = *labels_.back();
-    if (!label.ToolTip().empty() && tool_tips_ != nullptr) {
+    InvalidateRect(window_, &label.Bounds(), FALSE);
+    return label;
+}
+
+// The tooltip control is made when the pointer first moves over the window: no tip can show
+// before that, and a start without it makes one window fewer before the window is shown.
+void FormWindow::MakeToolTips() {
+    if (tool_tips_ != nullptr) {
+        return;
+    }
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    tool_tips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+    if (tool_tips_ == nullptr) {
+        return;
+    }
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const FormLabel& label = *labels_[i];
+        if (label.ToolTip().empty()) {
+            continue;
+        }
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = labels_.size();
+        tool.uId = i + 1;
         tool.rect = label.Visible() ? label.Bounds() : RECT{};
         tool.lpszText = const_cast<LPWSTR>(label.ToolTip().c_str());
         SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    InvalidateRect(window_, &label.Bounds(), FALSE);
-    return label;
 }
 
 void FormWindow::UpdateToolRect(const FormLabel& label) {
@@ -280,8 +296,8 @@ void FormWindow::Deliver(const platform::MouseHandler& handler, int button, LPAR
 
 void FormWindow::MouseButton(UINT message, WPARAM wparam, LPARAM lparam) {
     const std::int16_t button = MessageButton(message);
-    const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
-                      message == WM_MBUTTONDOWN;
+    const bool down =
+        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
     const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     if (down) {
         if (!pressing_) {
@@ -379,6 +395,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             MouseButton(message, wparam, lparam);
             return 0;
         case WM_MOUSEMOVE:
+            MakeToolTips();
             MouseMove(wparam, lparam);
             return 0;
         case WM_CAPTURECHANGED:

@@ -70,6 +70,7 @@ class FormWindow final : public platform::Window {
     void MouseButton(UINT message, WPARAM wparam, LPARAM lparam);
     void MouseMove(WPARAM wparam, LPARAM lparam);
     void Deliver(const platform::MouseHandler& handler, int button, LPARAM lparam);
+    void MakeToolTips();
     void UpdateToolRect(const FormLabel& label);
 
     SIZE client_size_;

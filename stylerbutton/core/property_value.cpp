@@ -4,9 +4,9 @@
 
 #include "app/runtime/quoted.h"
 
+#include <array>
 #include <charconv>
 #include <limits>
-#include <sstream>
 
 namespace tolvane::styler {
 
@@ -57,6 +57,16 @@ std::int64_t ParseDecimal(std::string_view key, const PropertyValue& value, std:
     return negative ? -signedMagnitude : signedMagnitude;
 }
 
+// A font size as a stream writes it by default: six significant digits, shortest form ("9",
+// "10.5", "1e+07"). to_chars does it without the stream and locale machinery.
+std::string ShortestSize(double points) {
+    constexpr int kDigits = 6;
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), points,
+                                      std::chars_format::general, kDigits);
+    return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace
 
 PropertyValueError::PropertyValueError(std::string key, std::string value,
@@ -76,10 +86,8 @@ std::string DescribeValue(const PropertyValue& value) {
                               if (!font) {
                                   return "no font";
                               }
-                              std::ostringstream out;
-                              out << "font " << runtime::Quoted(font->Name) << " "
-                                  << font->SizePoints << " pt";
-                              return out.str();
+                              return "font " + runtime::Quoted(font->Name) + " " +
+                                     ShortestSize(font->SizePoints) + " pt";
                           },
                           [](const PictureRef& picture) -> std::string {
                               if (!picture) {
