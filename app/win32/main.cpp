@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <io.h>
 #include <objbase.h>
-#include <shellapi.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -70,15 +69,13 @@ void UseStandardStreams() {
 }
 
 // The arguments after the program name, as UTF-8 (a lone surrogate keeps a form that the command
-// line refuses as not UTF-8).
-std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+// line refuses as not UTF-8). The C runtime splits the command line as CommandLineToArgvW does,
+// which spares the start the shell's library and its set-up.
+std::vector<std::string> Arguments(int count, wchar_t** wide) {
     std::vector<std::string> arguments;
     for (int i = 1; wide != nullptr && i < count; ++i) {
         arguments.push_back(tolvane::win32::Utf8(wide[i]));
     }
-    LocalFree(wide);
     return arguments;
 }
 
@@ -99,8 +96,8 @@ int CannotWrite(const std::string& path, const std::string& reason) {
 // --screenshot: the window is never shown; it is drawn as it opens (the close button holding the
 // focus) into the file. A message the program would show goes to standard error, and where it
 // would end, the process exits with kExitLoadEnded and the file is not written.
-int RenderScreenshot(tolvane::win32::Win32Platform& platform,
-                     const tolvane::runtime::Clock& clock, const CommandLine& line,
+int RenderScreenshot(tolvane::win32::Win32Platform& platform, const tolvane::runtime::Clock& clock,
+                     const CommandLine& line,
                      std::unique_ptr<tolvane::win32::ScreenshotFile> file) {
     const tolvane::ScopedEndProgramHandler ending([&file] {
         file.reset();  // removes what was begun
@@ -121,9 +118,9 @@ int RenderScreenshot(tolvane::win32::Win32Platform& platform,
 
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
     UseStandardStreams();
-    const std::vector<std::string> arguments = Arguments();
+    const std::vector<std::string> arguments = Arguments(argc, argv);
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     const auto parsed = tolvane::ParseCommandLine(args, tolvane::win32::WritableImageTypes());
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
