@@ -58,9 +58,7 @@ struct Scan {
     std::string fault;
     bool failed = false;
 
-    bool IsSet(Option option) const {
-        return std::ranges::find(options, option) != options.end();
-    }
+    bool IsSet(Option option) const { return std::ranges::find(options, option) != options.end(); }
     std::vector<std::string>& Values(Option option) {
         return values.at(static_cast<std::size_t>(option));
     }
@@ -80,9 +78,8 @@ class Scanner {
                 rest_positional = true;
             } else if (arg.starts_with("--")) {
                 const std::size_t equals = arg.find('=');
-                const std::string_view name = equals == std::string_view::npos
-                                                  ? arg.substr(2)
-                                                  : arg.substr(2, equals - 2);
+                const std::string_view name =
+                    equals == std::string_view::npos ? arg.substr(2) : arg.substr(2, equals - 2);
                 if (!Register(name) || !TakeValue(name, arg)) {
                     scan_.failed = true;
                 }
@@ -136,7 +133,8 @@ class Scanner {
         const std::size_t assign = arg.find('=');
         if (!TakesValue(*option)) {
             if (assign != std::string_view::npos) {
-                scan_.fault = "Unexpected value after '" + std::string(arg.substr(0, assign)) + "'.";
+                scan_.fault =
+                    "Unexpected value after '" + std::string(arg.substr(0, assign)) + "'.";
                 return false;
             }
             return true;
@@ -286,8 +284,8 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(
         return CommandLineError{"unexpected argument " + Quoted(scan.positional.front()) +
                                 " (try --help)"};
     }
-    for (const auto& [option, name] : {std::pair{Option::Clock, "--clock"},
-                                       std::pair{Option::Screenshot, "--screenshot"}}) {
+    for (const auto& [option, name] :
+         {std::pair{Option::Clock, "--clock"}, std::pair{Option::Screenshot, "--screenshot"}}) {
         if (scan.Values(option).size() > 1) {
             return CommandLineError{std::string(name) + " given more than once"};
         }
@@ -331,7 +329,8 @@ std::string HelpText() {
            "  --screenshot FILE              show nothing: let the counter settle, write the\n"
            "                                 window's client area to FILE and exit 0; exit 3 with\n"
            "                                 the message on standard error if the program would\n"
-           "                                 end. FILE's suffix picks the image type: .png, .jpg,\n" +
+           "                                 end. FILE's suffix picks the image type: .png, "
+           ".jpg,\n" +
            std::string(kImageTypes) +
            "                                 be written, e.g. it is a folder or its folder is\n"
            "                                 missing\n"
@@ -345,6 +344,32 @@ std::string HelpText() {
 
 std::string VersionText() {
     return "tolvane " + std::string(kVersion) + "\n";
+}
+
+void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        std::fwrite(piece.data(), 1, piece.size(), stream);
+    }
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+std::optional<int> AnswerWithoutWindow(const std::variant<CommandLine, CommandLineError>& parsed) {
+    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
+        PrintLine(stderr, {"tolvane: ", error->message});
+        return kExitBadCommandLine;
+    }
+    switch (std::get<CommandLine>(parsed).action) {
+        case CommandLine::Action::Help:
+            std::fputs(HelpText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::fputs(VersionText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Run:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace tolvane

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,5 +48,21 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(
 
 std::string HelpText();
 std::string VersionText();
+
+// The programs' exit statuses besides 0: a screenshot that cannot be written, a command line
+// refused, and a --screenshot run whose Load ends the program instead of showing the window.
+inline constexpr int kExitCannotWrite = 1;
+inline constexpr int kExitBadCommandLine = 2;
+inline constexpr int kExitLoadEnded = 3;
+
+// Writes the pieces and a line break to the stream and flushes it. C's streams rather than
+// <iostream>, whose start-up (the standard stream objects and the classic locale's facets) costs
+// every start.
+void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces);
+
+// Answers a command line that needs no window: a refusal goes to standard error (exit status
+// kExitBadCommandLine), the help or version text to standard output (0). Returns nothing for a
+// line that runs the program.
+std::optional<int> AnswerWithoutWindow(const std::variant<CommandLine, CommandLineError>& parsed);
 
 }  // namespace tolvane

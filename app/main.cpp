@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,9 +20,9 @@
 
 #include "app/command_line.h"
 #include "app/forms/fonts.h"
-#include "app/qt_platform/qt_platform.h"
 #include "app/forms/translation.h"
 #include "app/program.h"
+#include "app/qt_platform/qt_platform.h"
 #include "app/runtime/clock.h"
 #include "app/runtime/quoted.h"
 #include "app/version.h"
@@ -33,22 +32,12 @@
 namespace {
 
 using tolvane::CommandLine;
-using tolvane::CommandLineError;
 
-// Writes the pieces and a line break to the stream. C's streams rather than <iostream>, whose
-// start-up (the standard stream objects and the classic locale's facets) costs every start.
-void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces) {
-    for (const std::string_view piece : pieces) {
-        std::fwrite(piece.data(), 1, piece.size(), stream);
-    }
-    std::fputc('\n', stream);
-    std::fflush(stream);
-}
+using tolvane::kExitBadCommandLine;
+using tolvane::kExitCannotWrite;
+using tolvane::kExitLoadEnded;
+using tolvane::PrintLine;
 
-// Exit status of --screenshot when Load ends the program instead of showing the window.
-constexpr int kExitLoadEnded = 3;
-constexpr int kExitBadCommandLine = 2;
-constexpr int kExitCannotWrite = 1;
 // JPEG screenshots keep the small texts sharp at this quality (0 to 100).
 constexpr int kJpegQuality = 95;
 
@@ -153,19 +142,10 @@ int RenderScreenshot(const tolvane::runtime::Clock& clock, const std::string& pa
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto parsed = tolvane::ParseCommandLine(args, WritableImageFormats);
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        PrintLine(stderr, {"tolvane: ", error->message});
-        return kExitBadCommandLine;
+    if (const auto status = tolvane::AnswerWithoutWindow(parsed)) {
+        return *status;
     }
     const auto& line = std::get<CommandLine>(parsed);
-    if (line.action == CommandLine::Action::Help) {
-        std::fputs(tolvane::HelpText().c_str(), stdout);
-        return 0;
-    }
-    if (line.action == CommandLine::Action::Version) {
-        std::fputs(tolvane::VersionText().c_str(), stdout);
-        return 0;
-    }
     std::unique_ptr<QSaveFile> screenshot_file;
     if (line.screenshot) {
         screenshot_file = OpenScreenshotFile(*line.screenshot);

@@ -22,9 +22,9 @@ namespace tolvane::platform {
 // Everything is used from the one user-interface thread. Objects a platform creates belong to it
 // and live as long as it does.
 
-// A mouse event on the bare client area. `button` and `shift` are the bits of the forms layer's
-// mouse buttons: for a press or release the one button that changed, for a move every button
-// held. X and Y are twips from the client area's top-left corner.
+// A mouse event on the bare client area. `button` and `shift` are the bits of
+// app/runtime/mouse_bits.h: for a press or release the one button that changed, for a move every
+// button held. X and Y are twips from the client area's top-left corner.
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
 // A top-level window with a fixed single-line frame, a title and no title-bar buttons, no

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,20 +28,10 @@
 namespace {
 
 using tolvane::CommandLine;
-using tolvane::CommandLineError;
 
-// Exit statuses, as on Linux.
-constexpr int kExitLoadEnded = 3;
-constexpr int kExitBadCommandLine = 2;
-constexpr int kExitCannotWrite = 1;
-
-void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces) {
-    for (const std::string_view piece : pieces) {
-        std::fwrite(piece.data(), 1, piece.size(), stream);
-    }
-    std::fputc('\n', stream);
-    std::fflush(stream);
-}
+using tolvane::kExitCannotWrite;
+using tolvane::kExitLoadEnded;
+using tolvane::PrintLine;
 
 bool HasHandle(DWORD which) {
     const HANDLE handle = GetStdHandle(which);
@@ -123,19 +112,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::vector<std::string> arguments = Arguments(argc, argv);
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     const auto parsed = tolvane::ParseCommandLine(args, tolvane::win32::WritableImageTypes());
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        PrintLine(stderr, {"tolvane: ", error->message});
-        return kExitBadCommandLine;
+    if (const auto status = tolvane::AnswerWithoutWindow(parsed)) {
+        return *status;
     }
     const auto& line = std::get<CommandLine>(parsed);
-    if (line.action == CommandLine::Action::Help) {
-        std::fputs(tolvane::HelpText().c_str(), stdout);
-        return 0;
-    }
-    if (line.action == CommandLine::Action::Version) {
-        std::fputs(tolvane::VersionText().c_str(), stdout);
-        return 0;
-    }
     std::unique_ptr<tolvane::win32::ScreenshotFile> screenshot_file;
     if (line.screenshot) {
         auto created = tolvane::win32::ScreenshotFile::Create(*line.screenshot);

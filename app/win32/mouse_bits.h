@@ -4,17 +4,18 @@
 
 #include <windows.h>
 
+#include "app/runtime/mouse_bits.h"
+
 namespace tolvane::win32 {
 
-// The window messages' mouse buttons and modifier keys in the bits the countdown window and the
-// StylerButton take, those of the Qt layer (app/forms/mouse_buttons.h): buttons 1 left, 2 right,
-// 4 middle; Shift 1, Ctrl 2, Alt 4.
-inline constexpr std::int16_t kLeftButton = 1;
-inline constexpr std::int16_t kRightButton = 2;
-inline constexpr std::int16_t kMiddleButton = 4;
-inline constexpr std::int16_t kShiftMask = 1;
-inline constexpr std::int16_t kCtrlMask = 2;
-inline constexpr std::int16_t kAltMask = 4;
+// The window messages' mouse buttons and modifier keys in the bits of app/runtime/mouse_bits.h.
+
+using runtime::kAltMask;
+using runtime::kCtrlMask;
+using runtime::kLeftButton;
+using runtime::kMiddleButton;
+using runtime::kRightButton;
+using runtime::kShiftMask;
 
 // Every button a mouse message's wParam says is held (MK_LBUTTON, MK_RBUTTON, MK_MBUTTON).
 std::int16_t HeldButtons(WPARAM key_state);
