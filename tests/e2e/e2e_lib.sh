@@ -41,7 +41,7 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         import -window root "$dir/screen-at-failure.png" 2>/dev/null || true
     fi
-    cp "$E2E_TMP"/*.png "$E2E_TMP"/stdout "$E2E_TMP"/stderr "$dir"/ 2>/dev/null || true
+    cp "$E2E_TMP"/*.png "$E2E_TMP"/*.log "$E2E_TMP"/stdout "$E2E_TMP"/stderr "$dir"/ 2>/dev/null || true
     echo "FAIL: evidence kept in $dir" >&2
     exit 1
 }
@@ -59,10 +59,11 @@ e2e_start_display() {
     # NO_AT_BRIDGE keeps the window manager's toolkit from starting an accessibility bus of its
     # own: it would listen on the same socket path as the one the accessibility test starts, and
     # the program could then register on the wrong one.
-    NO_AT_BRIDGE=1 xfwm4 --compositor=off >/dev/null 2>&1 &
+    NO_AT_BRIDGE=1 xfwm4 --compositor=off >"$E2E_TMP/xfwm4.log" 2>&1 &
     E2E_PIDS+=($!)
     # The first start on a fresh machine also builds the font cache.
-    e2e_poll 60 e2e_wm_running || fail "window manager did not start"
+    e2e_poll 60 e2e_wm_running ||
+        fail "window manager did not start: $(tail -n 5 "$E2E_TMP/xfwm4.log")"
 }
 
 e2e_wm_running() {
@@ -579,10 +580,14 @@ e2e_start_accessibility() {
     E2E_PIDS+=($!)
     e2e_poll 10 e2e_accessibility_bus_up ||
         fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/at-spi.log")"
+    # Qt reads this once, at start-up, and never registers when it is off.
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Get string:org.a11y.Status string:IsEnabled 2>/dev/null |
+        grep -q 'boolean true' || fail "the AT-SPI bus is up but accessibility is switched off"
+    e2e_poll 10 e2e_accessibility_address_known ||
+        fail "the AT-SPI bus did not tell its address: $(cat "$E2E_TMP/at-spi.log")"
     # The registry starts on the first call that needs it; a program that registers while it is
     # still starting on a loaded machine may never appear in the desktop tree. Start it first.
-    E2E_A11Y_BUS=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress | sed -n 's/^ *string "\(.*\)"$/\1/p')
     dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.StartServiceByName string:org.a11y.atspi.Registry uint32:0 \
         >/dev/null 2>&1 || true
@@ -596,6 +601,13 @@ e2e_accessible_application_registered() {
         grep -q 'object path'
 }
 
+# True once the AT-SPI bus tells its address, which it leaves in E2E_A11Y_BUS.
+e2e_accessibility_address_known() {
+    E2E_A11Y_BUS=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | sed -n 's/^ *string "\(unix:.*\)"$/\1/p')
+    [ -n "$E2E_A11Y_BUS" ]
+}
+
 # True once the AT-SPI registry owns its name on the accessibility bus.
 e2e_accessibility_registry_up() {
     dbus-send --bus="$E2E_A11Y_BUS" --print-reply --dest=org.freedesktop.DBus / \
@@ -603,8 +615,12 @@ e2e_accessibility_registry_up() {
         grep -q 'boolean true'
 }
 
-# True once the AT-SPI bus answers on the session bus with its address.
+# True once the launcher started above owns the AT-SPI bus's name on the session bus. It asks the
+# bus daemon rather than the name itself: a call to the name before the launcher owns it would
+# have the daemon start a second launcher of its own, with accessibility as the desktop settings
+# have it (off); when that one won the name, the program saw accessibility off and never
+# registered.
 e2e_accessibility_bus_up() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress 2>/dev/null | grep -q 'unix:'
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
