@@ -25,6 +25,7 @@ date_line_reads() {
 launch_ms=$(e2e_now_ms)
 e2e_launch --clock "$CLOCK"
 win=$(e2e_wait_window Tolvane 15) || fail "no window titled Tolvane appeared"
+e2e_wait_placed "$win"  # a shot taken while the frame is added would be offset by the title bar
 e2e_client_shot "$win" "$E2E_TMP/before-midnight.png"
 if [ $(($(e2e_now_ms) - launch_ms)) -lt $(((SECONDS_TO_MIDNIGHT - 2) * 1000)) ]; then
     date_line_reads "$E2E_TMP/before-midnight.png" "$E2E_TMP/day-before.png" ||
@@ -51,6 +52,7 @@ kill "$E2E_APP"
 launch_ms=$(e2e_now_ms)
 e2e_launch --clock "$CLOCK"
 win=$(e2e_wait_window Tolvane 15) || fail "no window titled Tolvane appeared (second run)"
+e2e_wait_placed "$win"
 e2e_client_shot "$win" "$E2E_TMP/first.png"
 counter_moved() {
     e2e_client_shot "$win" "$E2E_TMP/running.png"
