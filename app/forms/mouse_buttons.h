@@ -11,13 +11,6 @@ namespace tolvane::forms {
 // Qt's mouse buttons and modifier keys in the bits of app/runtime/mouse_bits.h, as the window and
 // its controls report them to their handlers.
 
-using runtime::kAltMask;
-using runtime::kCtrlMask;
-using runtime::kLeftButton;
-using runtime::kMiddleButton;
-using runtime::kRightButton;
-using runtime::kShiftMask;
-
 // The bits of the given buttons; for a press or release pass the one button that changed, for a
 // move every button held.
 std::int16_t MouseButtonBits(Qt::MouseButtons buttons);

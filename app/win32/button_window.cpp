@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/win32/form_window.h"
+#include "app/runtime/mouse_bits.h"
 #include "app/win32/mouse_bits.h"
 #include "app/win32/wide_text.h"
 #include "app/win32/window_class.h"
@@ -200,7 +201,7 @@ void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     if (IsPress(message)) {
         SetCapture(window_);
         ::SetFocus(window_);
-        if (button == kLeftButton) {
+        if (button == runtime::kLeftButton) {
             left_pressed_ = true;
         }
         Deliver([&] { button_.OnMouseDown(button, ShiftMask(), x, y); });
@@ -213,8 +214,8 @@ void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     GetClientRect(window_, &client);
     const bool inside = x >= 0 && y >= 0 && x < static_cast<float>(client.right) &&
                         y < static_cast<float>(client.bottom);
-    const bool click = button == kLeftButton && left_pressed_ && inside;
-    if (button == kLeftButton) {
+    const bool click = button == runtime::kLeftButton && left_pressed_ && inside;
+    if (button == runtime::kLeftButton) {
         left_pressed_ = false;
     }
     Deliver([&] { button_.OnMouseUp(button, ShiftMask(), x, y); });

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/forms/units.h"
+#include "app/runtime/mouse_bits.h"
 #include "app/runtime/overflow_error.h"
 #include "app/win32/mouse_bits.h"
 #include "app/win32/resource_ids.h"
@@ -319,7 +320,7 @@ void FormWindow::MouseButton(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     if (target == nullptr) {
         Deliver(on_up_, button, lparam);
-    } else if (button == kLeftButton && LabelAt(at) == target) {
+    } else if (button == runtime::kLeftButton && LabelAt(at) == target) {
         target->Click();
     }
 }

@@ -5,13 +5,13 @@ namespace tolvane::win32 {
 std::int16_t HeldButtons(WPARAM key_state) {
     std::int16_t bits = 0;
     if ((key_state & MK_LBUTTON) != 0) {
-        bits |= kLeftButton;
+        bits |= runtime::kLeftButton;
     }
     if ((key_state & MK_RBUTTON) != 0) {
-        bits |= kRightButton;
+        bits |= runtime::kRightButton;
     }
     if ((key_state & MK_MBUTTON) != 0) {
-        bits |= kMiddleButton;
+        bits |= runtime::kMiddleButton;
     }
     return bits;
 }
@@ -21,15 +21,15 @@ std::int16_t MessageButton(UINT message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
-            return kLeftButton;
+            return runtime::kLeftButton;
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_RBUTTONDBLCLK:
-            return kRightButton;
+            return runtime::kRightButton;
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP:
         case WM_MBUTTONDBLCLK:
-            return kMiddleButton;
+            return runtime::kMiddleButton;
         default:
             return 0;
     }
@@ -39,13 +39,13 @@ std::int16_t ShiftMask() {
     // GetKeyState's high bit is set while the key is down, as of the message being handled.
     std::int16_t bits = 0;
     if (GetKeyState(VK_SHIFT) < 0) {
-        bits |= kShiftMask;
+        bits |= runtime::kShiftMask;
     }
     if (GetKeyState(VK_CONTROL) < 0) {
-        bits |= kCtrlMask;
+        bits |= runtime::kCtrlMask;
     }
     if (GetKeyState(VK_MENU) < 0) {
-        bits |= kAltMask;
+        bits |= runtime::kAltMask;
     }
     return bits;
 }

@@ -10,13 +10,6 @@ namespace tolvane::win32 {
 
 // The window messages' mouse buttons and modifier keys in the bits of app/runtime/mouse_bits.h.
 
-using runtime::kAltMask;
-using runtime::kCtrlMask;
-using runtime::kLeftButton;
-using runtime::kMiddleButton;
-using runtime::kRightButton;
-using runtime::kShiftMask;
-
 // Every button a mouse message's wParam says is held (MK_LBUTTON, MK_RBUTTON, MK_MBUTTON).
 std::int16_t HeldButtons(WPARAM key_state);
 

@@ -18,6 +18,7 @@
 
 #include "app/forms/fonts.h"
 #include "app/forms/mouse_buttons.h"
+#include "app/runtime/mouse_bits.h"
 #include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/styler_button_accessible.h"
 #include "stylerbutton/qt/surface_image.h"
@@ -307,7 +308,7 @@ void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
     if (button == 0) {
         return;
     }
-    if (button == forms::kLeftButton) {
+    if (button == runtime::kLeftButton) {
         left_pressed_ = true;
     }
     const QPointF at = event->position();
@@ -336,8 +337,8 @@ void StylerButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     const QPointF at = event->position();
     const bool click =
-        button == forms::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
-    if (button == forms::kLeftButton) {
+        button == runtime::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
+    if (button == runtime::kLeftButton) {
         left_pressed_ = false;
     }
     Deliver([&] {
