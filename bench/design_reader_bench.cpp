@@ -1,4 +1,4 @@
-// Reading a stored design (forms::ParseDesign, the step after the file is read) from generated
+// Reading a stored design (design::ParseDesign, the step after the file is read) from generated
 // designs of growing size, reported per megabyte: with a reader that is linear in the number of
 // controls and properties the rate stays flat as the design grows. Two shapes, each up to 80,000
 // integer properties (about 3 MB of indented JSON): many controls of 20 properties and 4 placement
@@ -12,7 +12,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "app/forms/design_store.h"
+#include "design/design_store.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void ReadDesign(benchmark::State& state) {
     const QByteArray json =
         GeneratedDesign(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(tolvane::forms::ParseDesign(json, "generated.json"));
+        benchmark::DoNotOptimize(tolvane::design::ParseDesign(json, "generated.json"));
     }
     state.SetBytesProcessed(state.iterations() * json.size());
     state.counters["properties"] = static_cast<double>(state.range(0) * state.range(1));

@@ -18,14 +18,14 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/forms/qt_colour.h"
-#include "app/gdi/gradient_fill.h"
-#include "app/gdi/surface.h"
+#include "qt/qt_colour.h"
+#include "gdi/gradient_fill.h"
+#include "gdi/surface.h"
 #include "stylerbutton/core/primitives.h"
 
 namespace {
 
-using tolvane::forms::ToQColor;
+using tolvane::qt::ToQColor;
 
 using tolvane::gdi::Colour;
 

@@ -26,10 +26,10 @@
 #include <QPainter>
 #include <QPen>
 
-#include "app/forms/fonts.h"
-#include "app/forms/qt_colour.h"
-#include "app/forms/qt_text_engine.h"
-#include "app/gdi/transparent_blt.h"
+#include "qt/fonts.h"
+#include "qt/qt_colour.h"
+#include "qt/qt_text_engine.h"
+#include "gdi/transparent_blt.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/icon_painter.h"
 #include "stylerbutton/core/offscreen_container.h"
@@ -39,7 +39,7 @@
 
 namespace {
 
-using tolvane::forms::ToQColor;
+using tolvane::qt::ToQColor;
 
 using tolvane::gdi::Colour;
 using namespace tolvane::styler;
@@ -91,7 +91,7 @@ void RedrawHoveredSilver(benchmark::State& state, tolvane::gdi::TextEngine& text
 }
 
 void BM_Redraw_SilverHover_Tolvane(benchmark::State& state) {
-    tolvane::forms::QtTextEngine text;
+    tolvane::qt::QtTextEngine text;
     text.SetDevicePixelRatio(Ratio(state));
     RedrawHoveredSilver(state, text);
 }
@@ -188,7 +188,7 @@ void DrawCaption(QPainter& p, const QFont& font, const QString& caption) {
 }
 
 QFont CaptionFont() {
-    QFont font = tolvane::forms::ToQFont(*CloseButtonFont());
+    QFont font = tolvane::qt::ToQFont(*CloseButtonFont());
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -307,7 +307,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
-    tolvane::forms::InstallFontSubstitutions();
+    tolvane::qt::InstallFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -1,6 +1,6 @@
 # Makes a C++ source that holds a window's stored design (the JSON form resources/README.md
 # describes), for the Windows build, which has no JSON reader at run time. The source defines
-# the function <function>() of app/win32/stored_design.h. Read with CMake's own JSON commands at
+# the function <function>() of forms/win32/stored_design.h. Read with CMake's own JSON commands at
 # configure time; anything the source cannot hold (a picture, an array, an unknown key, a value
 # of the wrong kind, a text with control characters) stops the configuration with a message that
 # names the file, the control and the entry.
@@ -275,7 +275,7 @@ function(tolvane_stored_design_source json_file function out_file)
         set(controls_definition "constexpr StoredControl kControls[] = {\n${entries}};\n")
     endif()
     set(text "// Made by cmake/TolvaneStoredDesign.cmake from ${_tolvane_design_source} at configure time.
-#include \"app/win32/stored_design.h\"
+#include \"forms/win32/stored_design.h\"
 
 namespace tolvane::win32 {
 

@@ -6,7 +6,7 @@
 # Tolvane::StylerButton is the widget (StylerButtonUiWidget and its host StylerButtonWidget);
 # it brings the static libraries it is made of, each exported as Tolvane::<name>. The same name
 # is an alias inside this build. Headers go to <includedir>/tolvane/ with the paths they are
-# included by here ("stylerbutton/core/styler_button.h", "app/gdi/surface.h").
+# included by here ("stylerbutton/core/styler_button.h", "gdi/surface.h").
 #
 # Everything is in the install component stylerbutton-dev (the Designer plugin has its own,
 # stylerbutton-designer); a plain `cmake --install` installs every component.
@@ -22,9 +22,9 @@ set(tolvane_stylerbutton_libraries
     tolvane_stylerbutton_qt         StylerButtonQt         stylerbutton/qt
     tolvane_stylerbutton            StylerButtonCore       stylerbutton/core
     tolvane_stylerbutton_primitives StylerButtonPrimitives stylerbutton/core
-    tolvane_forms                   Forms                  app/forms
-    tolvane_gdi                     Gdi                    app/gdi
-    tolvane_runtime                 Runtime                app/runtime
+    tolvane_qt                      Qt                     qt
+    tolvane_gdi                     Gdi                    gdi
+    tolvane_base                    Base                   base
 )
 
 add_library(Tolvane::StylerButton ALIAS tolvane_stylerbutton_ui)
@@ -61,15 +61,6 @@ install(EXPORT TolvaneStylerButtonTargets
     DESTINATION "${TOLVANE_STYLERBUTTON_CMAKEDIR}"
     COMPONENT stylerbutton-dev
 )
-
-# The forms library keeps windows off the X11 taskbar through xcb when the build found it; a
-# program linking the static library then needs xcb too, found the same way.
-get_target_property(forms_links tolvane_forms LINK_LIBRARIES)
-if("PkgConfig::TOLVANE_XCB" IN_LIST forms_links)
-    set(TOLVANE_STYLERBUTTON_NEEDS_XCB ON)
-else()
-    set(TOLVANE_STYLERBUTTON_NEEDS_XCB OFF)
-endif()
 
 configure_package_config_file(
     "${CMAKE_CURRENT_LIST_DIR}/TolvaneStylerButtonConfig.cmake.in"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "app/runtime/date_format.h"
-#include "app/runtime/date_serial.h"
-#include "app/runtime/number_text.h"
+#include "base/date_format.h"
+#include "base/date_serial.h"
+#include "base/number_text.h"
 #include "countdown/countdown_model_texts.h"
 #include "countdown/form1_design.h"
 
@@ -13,10 +13,10 @@ namespace tolvane::countdown {
 
 namespace {
 
-using runtime::ExactNumber;
-using runtime::FormatSpaced;
-using runtime::LeadingValue;
-using runtime::NumberText;
+using base::ExactNumber;
+using base::FormatSpaced;
+using base::LeadingValue;
+using base::NumberText;
 using enum LabelId;
 
 constexpr std::array<LabelId, 5> kColouredLabels{Label4, Label6, Label2, Label1, Label3};
@@ -75,18 +75,18 @@ std::string CountdownModel::CounterAccessibleName() const {
 
 Effects CountdownModel::Load(double now, double today) {
     // A clock that is no date at all (NaN, beyond year 9999) is refused like an early one.
-    if (!(now >= kEarliestClock) || !runtime::IsSupportedSerial(now) ||
-        !runtime::IsSupportedSerial(today)) {
+    if (!(now >= kEarliestClock) || !base::IsSupportedSerial(now) ||
+        !base::IsSupportedSerial(today)) {
         return RefuseClock();
     }
     MutableText(Label4) = "1080";
     MutableText(Label4) = FormatSpaced(Text(Label4));
     timer2_interval_ = std::chrono::milliseconds{1};
     MutableText(Label5) = NumberText(kTargetDay - today);
-    MutableText(Label3) = std::string(kDateLinePrefix) + runtime::FormatLongDate(now);
+    MutableText(Label3) = std::string(kDateLinePrefix) + base::FormatLongDate(now);
     // The older of the two dates, so that a midnight falling between the window's two clock reads
     // is taken in by the next Timer1Tick.
-    computed_day_ = std::min(runtime::TodayOf(now), today);
+    computed_day_ = std::min(base::TodayOf(now), today);
     if (ExactNumber(Text(Label5)).value_or(0) < 0) {
         return {SupportEnded(), EndProgram{}};
     }
@@ -94,10 +94,10 @@ Effects CountdownModel::Load(double now, double today) {
 }
 
 Effects CountdownModel::Timer1Tick(double now) {
-    if (!runtime::IsSupportedSerial(now)) {
+    if (!base::IsSupportedSerial(now)) {
         return {};  // no date to show; the next tick reads the clock afresh
     }
-    const auto time = runtime::TimeOfSerial(now);
+    const auto time = base::TimeOfSerial(now);
     MutableText(Label6) = NumberText(23.0 - time.hours().count()) + "小时" +
                           NumberText(59.0 - time.minutes().count()) + "分" +
                           NumberText(59.0 - time.seconds().count()) + "秒";
@@ -105,7 +105,7 @@ Effects CountdownModel::Timer1Tick(double now) {
     // end test: a first tick on the target day that already reads 23:59:59 (after a suspend, say)
     // finds the counter at 0 and ends at once, and a date past the target day ends here, so the
     // end test below cannot show the closing message a second time.
-    if (computed_day_ && runtime::TodayOf(now) != *computed_day_ && RefreshDay(now) < 0) {
+    if (computed_day_ && base::TodayOf(now) != *computed_day_ && RefreshDay(now) < 0) {
         return CloseWindow();
     }
     // Before Timer2's first tick Label7 still holds its design text, no number: no end then.
@@ -118,7 +118,7 @@ Effects CountdownModel::Timer1Tick(double now) {
 
 Effects CountdownModel::Timer2Tick(double today) {
     // A tick that was queued before Timer2 stopped, or one before Load started it, does nothing.
-    if (!timer2_enabled_ || timer2_interval_.count() == 0 || !runtime::IsSupportedSerial(today)) {
+    if (!timer2_enabled_ || timer2_interval_.count() == 0 || !base::IsSupportedSerial(today)) {
         return {};
     }
     const double counter = LeadingValue(Text(Label4)) - 1;
@@ -165,9 +165,9 @@ void CountdownModel::ApplyDayColour() {
 // Takes in a new date: the date line and the true count, and the counter once it has settled
 // (while it still runs it meets the new count by itself). Returns the new count.
 double CountdownModel::RefreshDay(double now) {
-    const double today = runtime::TodayOf(now);
+    const double today = base::TodayOf(now);
     computed_day_ = today;
-    MutableText(Label3) = std::string(kDateLinePrefix) + runtime::FormatLongDate(now);
+    MutableText(Label3) = std::string(kDateLinePrefix) + base::FormatLongDate(now);
     const double count = kTargetDay - today;
     MutableText(Label5) = NumberText(count);
     if (Settled()) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/gdi/colour.h"
+#include "gdi/colour.h"
 #include "countdown/countdown_model_effects.h"
 
 namespace tolvane::countdown {

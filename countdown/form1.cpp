@@ -1,7 +1,7 @@
 #include "countdown/form1.h"
 
-#include "app/program.h"
-#include "app/runtime/overflow_error.h"
+#include "forms/end_program.h"
+#include "base/overflow_error.h"
 #include "countdown/form1_design.h"
 
 namespace tolvane::countdown {
@@ -24,14 +24,14 @@ gdi::Font ToFont(const FontDesign& design) {
     return font;
 }
 
-platform::MessageIcon ToPlatformIcon(MessageIcon icon) {
-    return icon == MessageIcon::Critical ? platform::MessageIcon::Critical
-                                         : platform::MessageIcon::Information;
+forms::MessageIcon ToPlatformIcon(MessageIcon icon) {
+    return icon == MessageIcon::Critical ? forms::MessageIcon::Critical
+                                         : forms::MessageIcon::Information;
 }
 
 }  // namespace
 
-Form1::Form1(platform::Platform& platform, const runtime::Clock& clock, MessagePresenter presenter)
+Form1::Form1(forms::Platform& platform, const base::Clock& clock, MessagePresenter presenter)
     : platform_(platform),
       clock_(clock),
       presenter_(std::move(presenter)),
@@ -76,7 +76,7 @@ void Form1::BuildLabels() {
 
 void Form1::BuildButton() {
     // The button's place and its saved settings come from the window's stored design.
-    const platform::ControlDesign design = platform_.ReadControlDesign(kButtonName);
+    const forms::ControlDesign design = platform_.ReadControlDesign(kButtonName);
     button_ =
         &platform_.MakeButton(kButtonName, design, std::make_shared<gdi::Font>(ToFont(kFormFont)));
     button_->Button().LoadProperties(*design.Properties);
@@ -97,7 +97,7 @@ void Form1::WireDragging() {
         }
         try {
             window_.Move(static_cast<double>(position->Left), static_cast<double>(position->Top));
-        } catch (const runtime::OverflowError&) {
+        } catch (const base::OverflowError&) {
             // Beyond any screen the window can be placed on: it stays where it is.
         }
     });
@@ -106,7 +106,7 @@ void Form1::WireDragging() {
 
 bool Form1::Load() {
     // No timer ticks while Load's message is open: the program ends when it is closed.
-    const platform::ScopedTickHold hold(platform_);
+    const forms::ScopedTickHold hold(platform_);
     return Apply(model_.Load(clock_.Now(), clock_.Today()));
 }
 
@@ -148,13 +148,13 @@ void Form1::OnLabel4Click() {
 void Form1::OnStylerButton1Click() {
     // Ends the program at once, also while the counter is still running down.
     ended_ = true;
-    tolvane::EndProgram();
+    tolvane::forms::EndProgram();
 }
 
 void Form1::ShowModelState() {
     for (int i = 0; i < kLabelCount; ++i) {
         const auto id = static_cast<LabelId>(i);
-        platform::Label& label = Label(id);
+        forms::Label& label = Label(id);
         if (label.Text() != model_.Text(id)) {
             label.SetText(model_.Text(id));
         }
@@ -187,7 +187,7 @@ bool Form1::Apply(const Effects& effects) {
             window_.Hide();
         } else {
             ended_ = true;
-            tolvane::EndProgram();  // the program's end, not the effect of the same name
+            tolvane::forms::EndProgram();  // the program's end, not the effect of the same name
             return false;
         }
     }

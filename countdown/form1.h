@@ -3,8 +3,8 @@
 #include <array>
 #include <functional>
 
-#include "app/platform/forms_platform.h"
-#include "app/runtime/clock.h"
+#include "forms/forms_platform.h"
+#include "base/clock.h"
 #include "countdown/countdown_model.h"
 #include "countdown/window_drag.h"
 
@@ -23,7 +23,7 @@ class Form1 {
 
     // Builds the window, hidden, on the platform, which must outlive it; the clock is read at
     // every tick. Without a presenter the model's messages go to the platform's message box.
-    Form1(platform::Platform& platform, const runtime::Clock& clock,
+    Form1(forms::Platform& platform, const base::Clock& clock,
           MessagePresenter presenter = {});
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -38,11 +38,11 @@ class Form1 {
     // Timer1, so the window shows what it settles on. Returns false when the program ended.
     bool Settle();
 
-    platform::Window& Window() { return window_; }
-    platform::Label& Label(LabelId label) { return *labels_.at(static_cast<std::size_t>(label)); }
-    platform::Timer& Timer1() { return timer1_; }
-    platform::Timer& Timer2() { return timer2_; }
-    platform::ButtonHost& StylerButton1() { return *button_; }
+    forms::Window& Window() { return window_; }
+    forms::Label& Label(LabelId label) { return *labels_.at(static_cast<std::size_t>(label)); }
+    forms::Timer& Timer1() { return timer1_; }
+    forms::Timer& Timer2() { return timer2_; }
+    forms::ButtonHost& StylerButton1() { return *button_; }
     const CountdownModel& Model() const { return model_; }
     bool Ended() const { return ended_; }
 
@@ -59,16 +59,16 @@ class Form1 {
     void ShowModelState();
     void ShowCounterAccessibleName();
 
-    platform::Platform& platform_;
-    const runtime::Clock& clock_;
+    forms::Platform& platform_;
+    const base::Clock& clock_;
     MessagePresenter presenter_;
     CountdownModel model_;
     WindowDrag drag_;
-    platform::Window& window_;
-    std::array<platform::Label*, 7> labels_{};
-    platform::ButtonHost* button_ = nullptr;
-    platform::Timer& timer1_;
-    platform::Timer& timer2_;
+    forms::Window& window_;
+    std::array<forms::Label*, 7> labels_{};
+    forms::ButtonHost* button_ = nullptr;
+    forms::Timer& timer1_;
+    forms::Timer& timer2_;
     bool ended_ = false;
 };
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/font.h"
+#include "gdi/colour.h"
+#include "gdi/font.h"
 
 namespace tolvane::countdown {
 

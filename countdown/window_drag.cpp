@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/runtime/rounding.h"
+#include "base/rounding.h"
 
 namespace tolvane::countdown {
 
@@ -15,7 +15,7 @@ std::optional<std::int64_t> RoundPosition(double value) {
     if (!(std::fabs(value) < kLimit)) {
         return std::nullopt;
     }
-    return static_cast<std::int64_t>(runtime::RoundHalfEven(value));
+    return static_cast<std::int64_t>(base::RoundHalfEven(value));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/runtime/quoted.h"
+#include "base/quoted.h"
 
 namespace tolvane::fuzz {
 
@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxMessageBytes = 1024;
 
 inline void Require(bool condition, const char* what, std::string_view input) {
     if (!condition) {
-        std::fprintf(stderr, "broken: %s, for input %s\n", what, runtime::Quoted(input).c_str());
+        std::fprintf(stderr, "broken: %s, for input %s\n", what, base::Quoted(input).c_str());
         std::abort();
     }
 }

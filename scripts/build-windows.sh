@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh windows
 mkdir -p out
-x86_64-w64-mingw32-strip -o out/tolvane.exe build-windows/app/win32/tolvane.exe
+x86_64-w64-mingw32-strip -o out/tolvane.exe build-windows/tolvane.exe
 echo "build-windows: out/tolvane.exe ($(stat -c %s out/tolvane.exe) bytes)"
 cat <<'TEXT'
 Run it under Wine (no Windows machine needed; the first run prepares a Wine prefix in

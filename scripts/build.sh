@@ -4,7 +4,7 @@
 #   sanitize  build-sanitize/ g++, AddressSanitizer and UndefinedBehaviorSanitizer, tests only
 #   clang     build-clang/    clang, optimised, both sanitizers, tests and the libFuzzer targets
 #   windows   build-windows/  MinGW-w64 for 64-bit Windows, optimised: the native program
-#                             (app/win32/tolvane.exe) and the Windows tests, whose ctest runs
+#                             (tolvane.exe) and the Windows tests, whose ctest runs
 #                             under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -22,15 +22,15 @@ if [ $# -eq 0 ]; then
 fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec build/app/tolvane "$@"
+    exec build/tolvane "$@"
 fi
 
 for arg in "$@"; do
     case "$arg" in
-        --screenshot | --screenshot=*) exec build/app/tolvane "$@" ;;
+        --screenshot | --screenshot=*) exec build/tolvane "$@" ;;
     esac
 done
 mkdir -p out
 shot="$PWD/out/tolvane.png"
-build/app/tolvane "$@" --screenshot "$shot"
+build/tolvane "$@" --screenshot "$shot"
 echo "No display: the window was rendered to $shot"

@@ -4,7 +4,7 @@
 #
 # Fonts. Debian's Wine finds its own fonts (fonts-wine: Tahoma, the .fon system faces, Marlett)
 # only when its font folder is linked into the prefix. The window's design faces are mapped to
-# the Debian faces the Linux build draws them in (app/forms/fonts.cpp): "宋体" to AR PL UMing CN,
+# the Debian faces the Linux build draws them in (qt/fonts.cpp): "宋体" to AR PL UMing CN,
 # "MS UI Gothic" to Liberation Sans. Tahoma, which the Linux build replaces by DejaVu Sans, is
 # Wine's own here: it is the face of Wine's interface, and substituting it would cut the font
 # links below. Texts that Wine draws itself in its interface faces (message boxes, tooltips,

@@ -25,9 +25,9 @@
 #include <QPainter>
 #include <QString>
 
-#include "app/forms/fonts.h"
-#include "app/forms/qt_text_engine.h"
-#include "app/gdi/region.h"
+#include "qt/fonts.h"
+#include "qt/qt_text_engine.h"
+#include "gdi/region.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/offscreen_container.h"
@@ -208,7 +208,7 @@ std::vector<Row> GalleryRows() {
 // Paints one button at the row's ratio and composites it through its region over the backdrop,
 // enlarged.
 QImage RenderCell(const Cell& cell, const Row& row) {
-    tolvane::forms::QtTextEngine text;
+    tolvane::qt::QtTextEngine text;
     text.SetDevicePixelRatio(row.ratio);
     OffscreenContainer container(
         kButtonWidth, kButtonHeight, text,
@@ -304,7 +304,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
-    tolvane::forms::InstallFontSubstitutions();
+    tolvane::qt::InstallFontSubstitutions();
     const QImage sheet = RenderSheet(ratios ? RatioRows() : GalleryRows());
     if (!sheet.save(QString::fromStdString(output), "PNG")) {
         std::fprintf(stderr, "tolvane_stylerbutton_gallery: cannot write %s\n", output.c_str());

@@ -8,8 +8,8 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include "app/win32/resource_ids.h"
-#include "app/win32/wic_image.h"
+#include "resources/resource_ids.h"
+#include "win32/wic_image.h"
 
 namespace {
 

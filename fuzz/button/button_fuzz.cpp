@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/gdi/font.h"
-#include "app/gdi/surface.h"
-#include "app/gdi/text_engine.h"
+#include "gdi/font.h"
+#include "gdi/surface.h"
+#include "gdi/text_engine.h"
 #include "fuzz/oracles.h"
 #include "stylerbutton/core/memory_property_store.h"
 #include "stylerbutton/core/offscreen_container.h"

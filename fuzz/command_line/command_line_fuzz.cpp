@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/runtime/date_serial.h"
+#include "program/command_line.h"
+#include "base/date_serial.h"
 #include "fuzz/oracles.h"
 
 namespace {
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(IsValidUtf8(arg), "an argument that is not UTF-8 was accepted", input);
     }
     if (line.clock) {
-        Require(tolvane::runtime::IsSupportedSerial(*line.clock),
+        Require(tolvane::base::IsSupportedSerial(*line.clock),
                 "the clock is outside years 1 to 9999", input);
     }
     if (line.screenshot) {

@@ -8,17 +8,17 @@
 #include <string_view>
 #include <variant>
 
-#include "app/runtime/clock_value.h"
-#include "app/runtime/date_serial.h"
-#include "app/runtime/number_text.h"
-#include "app/runtime/overflow_error.h"
-#include "app/runtime/quoted.h"
-#include "app/runtime/rounding.h"
+#include "base/clock_value.h"
+#include "base/date_serial.h"
+#include "base/number_text.h"
+#include "base/overflow_error.h"
+#include "base/quoted.h"
+#include "base/rounding.h"
 #include "fuzz/oracles.h"
 
 namespace {
 
-using namespace tolvane::runtime;
+using namespace tolvane::base;
 using tolvane::fuzz::IsBoundedLine;
 using tolvane::fuzz::Require;
 

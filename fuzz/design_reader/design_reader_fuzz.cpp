@@ -6,13 +6,13 @@
 
 #include <QByteArray>
 
-#include "app/forms/design_store.h"
-#include "app/gdi/text_engine.h"
+#include "design/design_store.h"
+#include "gdi/text_engine.h"
 #include "fuzz/oracles.h"
 #include "stylerbutton/core/offscreen_container.h"
 #include "stylerbutton/core/property_value.h"
 #include "stylerbutton/core/styler_button.h"
-#include "stylerbutton/qt/design_property_store.h"
+#include "forms/design_property_store.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ class NoTextEngine final : public gdi::TextEngine {
 };
 
 // Loads every button of the design into a small offscreen button.
-void LoadButtons(forms::Design& design, std::string_view input) {
+void LoadButtons(design::Design& design, std::string_view input) {
     NoTextEngine text;
-    for (const forms::DesignControl& control : design.Controls()) {
+    for (const design::DesignControl& control : design.Controls()) {
         if (control.Type != styler::kStylerButtonTypeName) {
             continue;
         }
-        forms::DesignControl copy = control;
+        design::DesignControl copy = control;
         styler::OffscreenContainer container(32, 16, text, nullptr);
         styler::StylerButton button(container);
         try {
@@ -43,7 +43,7 @@ void LoadButtons(forms::Design& design, std::string_view input) {
         } catch (const styler::PropertyValueError& error) {
             Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
                     input);
-        } catch (const forms::DesignError& error) {
+        } catch (const design::DesignError& error) {
             Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
                     input);
         }
@@ -55,22 +55,22 @@ void LoadButtons(forms::Design& design, std::string_view input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    forms::Design design;
+    design::Design design;
     try {
-        design = forms::ParseDesign(json, "fuzz.json");
-    } catch (const forms::DesignError& error) {
+        design = design::ParseDesign(json, "fuzz.json");
+    } catch (const design::DesignError& error) {
         Require(IsBoundedLine(error.what()), "a refusal is not one bounded line", input);
         return 0;
     }
-    const QByteArray saved = forms::SerializeDesign(design);
-    forms::Design again;
+    const QByteArray saved = design::SerializeDesign(design);
+    design::Design again;
     try {
-        again = forms::ParseDesign(saved, "fuzz.json");
-    } catch (const forms::DesignError& error) {
+        again = design::ParseDesign(saved, "fuzz.json");
+    } catch (const design::DesignError& error) {
         Require(false, error.what(), input);
     }
     Require(again == design, "a saved design reads back as another design", input);
-    Require(forms::SerializeDesign(again) == saved, "a design saves to other text the second time",
+    Require(design::SerializeDesign(again) == saved, "a design saves to other text the second time",
             input);
     LoadButtons(design, input);
     return 0;

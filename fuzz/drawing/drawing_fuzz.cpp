@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/gdi/gradient_fill.h"
-#include "app/gdi/region.h"
-#include "app/gdi/round_rect.h"
-#include "app/gdi/set_dibits_to_device.h"
-#include "app/gdi/surface.h"
-#include "app/gdi/transparent_blt.h"
+#include "gdi/gradient_fill.h"
+#include "gdi/region.h"
+#include "gdi/round_rect.h"
+#include "gdi/set_dibits_to_device.h"
+#include "gdi/surface.h"
+#include "gdi/transparent_blt.h"
 #include "fuzz/oracles.h"
 
 namespace {

@@ -25,7 +25,7 @@ cd "$(dirname "$0")/../.."
 build=${1:-build}
 seconds=${2:-60}
 count_seconds=${3:-10}
-tolvane="$build/app/tolvane"
+tolvane="$build/tolvane"
 floor="$build/bench/tolvane_floor_qt_window"
 for program in "$tolvane" "$floor"; do
     [ -x "$program" ] || {

@@ -23,7 +23,7 @@ build=${1:-build}
 minutes=${2:-10}
 warmup=20
 every=30
-tolvane="$build/app/tolvane"
+tolvane="$build/tolvane"
 [ -x "$tolvane" ] || {
     echo "soak: $tolvane is missing; build the tolvane target" >&2
     exit 2

@@ -30,7 +30,7 @@ cd "$(dirname "$0")/../.."
 
 build=${1:-build}
 runs=${2:-20}
-tolvane="$build/app/tolvane"
+tolvane="$build/tolvane"
 floor="$build/bench/tolvane_floor_qt_window"
 minimal="$build/bench/tolvane_minimal_qt_window"
 for program in "$tolvane" "$floor" "$minimal"; do

@@ -22,7 +22,7 @@ cd "$(dirname "$0")/../.."
 
 build=${1:-build-windows}
 runs=${2:-20}
-tolvane="$build/app/win32/tolvane.exe"
+tolvane="$build/tolvane.exe"
 minimal="$build/bench/win32/tolvane_minimal_win32_window.exe"
 for program in "$tolvane" "$minimal"; do
     [ -f "$program" ] || {

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/runtime/overflow_error.h"
-#include "app/runtime/rounding.h"
+#include "base/overflow_error.h"
+#include "base/rounding.h"
 #include "stylerbutton/core/styler_button.h"
 
 namespace tolvane::styler {
@@ -16,14 +16,14 @@ constexpr gdi::Colour kEffectGrey = gdi::Rgb(128, 128, 128);  // 0x808080
 // cannot become one, and the caption is then not drawn.
 std::int32_t OffsetByte(std::string_view name, std::int16_t value) {
     if (value < 0 || value > 255) {
-        throw runtime::OverflowError("overflow: " + std::string(name) + " " +
+        throw base::OverflowError("overflow: " + std::string(name) + " " +
                                      std::to_string(value) + " does not fit a byte");
     }
     return value;
 }
 
 std::int32_t Shifted(std::int32_t coordinate, std::int32_t by) {
-    return runtime::CheckedAdd<std::int32_t>(coordinate, by);
+    return base::CheckedAdd<std::int32_t>(coordinate, by);
 }
 
 // The nine anchors are numbered down each column, left column first.
@@ -55,18 +55,18 @@ void StylerButton::PaintCaption(std::string Text, std::int32_t Alignment) {
         const auto column = static_cast<Column>((Alignment - AlignTopLeft) / 3);
         const auto row = static_cast<Row>((Alignment - AlignTopLeft) % 3);
         if (column == Column::Left) {
-            x = runtime::RoundToInt32(offX + scale.Px(1));
+            x = base::RoundToInt32(offX + scale.Px(1));
         } else {
             const double tw = engine.TextWidth(surface, Text);
-            x = runtime::RoundToInt32(column == Column::Centre
+            x = base::RoundToInt32(column == Column::Centre
                                           ? sw / 2 - tw / 2 - scale.Px(1) + offX
                                           : sw - tw - scale.Px(3) + offX);
         }
         if (row == Row::Top) {
-            y = runtime::RoundToInt32(offY);
+            y = base::RoundToInt32(offY);
         } else {
             const double th = engine.TextHeight(surface, Text);
-            y = runtime::RoundToInt32(row == Row::Middle ? sh / 2 - th / 2 - scale.Px(1) + offY
+            y = base::RoundToInt32(row == Row::Middle ? sh / 2 - th / 2 - scale.Px(1) + offY
                                                          : sh - th - scale.Px(1) + offY);
         }
     }

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/gdi/font.h"
-#include "app/gdi/region.h"
-#include "app/gdi/surface.h"
-#include "app/gdi/text_engine.h"
+#include "gdi/font.h"
+#include "gdi/region.h"
+#include "gdi/surface.h"
+#include "gdi/text_engine.h"
 
 namespace tolvane::styler {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/runtime/rounding.h"
+#include "base/rounding.h"
 
 namespace tolvane::styler {
 
@@ -30,7 +30,7 @@ class DeviceScale {
     // A distance of the design in device pixels, unrounded: each drawing step rounds it.
     double Px(double logical) const { return logical * ratio_; }
     // A whole logical size or distance in device pixels.
-    std::int32_t Whole(double logical) const { return runtime::RoundToInt32(logical * ratio_); }
+    std::int32_t Whole(double logical) const { return base::RoundToInt32(logical * ratio_); }
     // The thickness of a one-pixel line where a single figure is needed (the caption effects'
     // shifts): the ratio rounded, at least 1.
     std::int32_t Unit() const { return std::max<std::int32_t>(1, Whole(1.0)); }

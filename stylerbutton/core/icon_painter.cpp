@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/gdi/transparent_blt.h"
-#include "app/runtime/rounding.h"
+#include "gdi/transparent_blt.h"
+#include "base/rounding.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/styler_button.h"
 
@@ -30,8 +30,8 @@ gdi::Surface NearestScaled(const gdi::Surface& picture, std::int32_t width, std:
 
 void RecolourPicture(PictureHolder& Holder, gdi::Colour TransparentColour, gdi::Colour NewColour) {
     Holder.SetAutoSize(true);
-    const std::int32_t width = runtime::RoundToInt32(Holder.ScaleWidth());
-    const std::int32_t height = runtime::RoundToInt32(Holder.ScaleHeight());
+    const std::int32_t width = base::RoundToInt32(Holder.ScaleWidth());
+    const std::int32_t height = base::RoundToInt32(Holder.ScaleHeight());
     const gdi::Colour transparent = gdi::Opaque(TransparentColour);
     for (std::int32_t x = 0; x < width; ++x) {
         for (std::int32_t y = 0; y < height; ++y) {
@@ -59,7 +59,7 @@ void StylerButton::PaintIcon() {
     const double iconH = scale.Px(img_icon_.ScaleHeight());
 
     std::int32_t iconY = 0;
-    steps.Run([&] { iconY = runtime::RoundToInt32(sh / 2 - iconH / 2); });
+    steps.Run([&] { iconY = base::RoundToInt32(sh / 2 - iconH / 2); });
 
     PictureHolder* source = &img_icon_;
     if (!IsEnabled()) {
@@ -74,14 +74,14 @@ void StylerButton::PaintIcon() {
     if (icon_alignment_ == IconLeft) {
         iconX = scale.Whole(5);
     } else if (icon_alignment_ == IconRight) {
-        steps.Run([&] { iconX = runtime::RoundToInt32(sw - iconW - scale.Px(5)); });
+        steps.Run([&] { iconX = base::RoundToInt32(sw - iconW - scale.Px(5)); });
     } else {
         return;
     }
 
     steps.Run([&] {
-        std::int32_t width = runtime::RoundToInt32(source->ScaleWidth());
-        std::int32_t height = runtime::RoundToInt32(source->ScaleHeight());
+        std::int32_t width = base::RoundToInt32(source->ScaleWidth());
+        std::int32_t height = base::RoundToInt32(source->ScaleHeight());
         const gdi::Surface* picture = &source->hDC();
         gdi::Surface scaled;
         if (scale.Ratio() != 1.0 && width > 0 && height > 0) {

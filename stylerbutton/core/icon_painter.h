@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gdi/colour.h"
+#include "gdi/colour.h"
 #include "stylerbutton/core/picture_holder.h"
 
 namespace tolvane::styler {

@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "app/gdi/region.h"
-#include "app/gdi/surface.h"
-#include "app/gdi/text_engine.h"
+#include "gdi/region.h"
+#include "gdi/surface.h"
+#include "gdi/text_engine.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/device_scale.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/gdi/surface.h"
+#include "gdi/surface.h"
 
 namespace tolvane::styler {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/gdi/colour.h"
-#include "app/gdi/surface.h"
+#include "gdi/colour.h"
+#include "gdi/surface.h"
 #include "stylerbutton/core/picture.h"
 
 namespace tolvane::styler {

@@ -7,14 +7,14 @@
 #include <cstring>
 #include <string>
 
-#include "app/gdi/avx2_clones.h"
-#include "app/gdi/bitmap_info.h"
-#include "app/gdi/gradient_fill.h"
-#include "app/gdi/pixel_run.h"
-#include "app/gdi/set_dibits_to_device.h"
-#include "app/gdi/set_rect.h"
-#include "app/runtime/overflow_error.h"
-#include "app/runtime/rounding.h"
+#include "gdi/avx2_clones.h"
+#include "gdi/bitmap_info.h"
+#include "gdi/gradient_fill.h"
+#include "gdi/pixel_run.h"
+#include "gdi/set_dibits_to_device.h"
+#include "gdi/set_rect.h"
+#include "base/overflow_error.h"
+#include "base/rounding.h"
 
 namespace tolvane::styler {
 
@@ -22,7 +22,7 @@ namespace {
 
 // A ramp value lies within 2e-5 of a channel between the ramp's two ends (the float step is off
 // by at most 2^-24 of the whole change), so always in [-0.5, 255.5). The two roundings below give
-// runtime::RoundHalfEven of such a value without its library calls, for the per-pixel loops.
+// base::RoundHalfEven of such a value without its library calls, for the per-pixel loops.
 
 // Independent of the floating-point rounding mode: truncation is the floor here (or gives 0 for
 // a value that rounds to 0 anyway), and value - whole is exact.
@@ -147,7 +147,7 @@ gdi::TriVertex VertexOf(std::int32_t x, std::int32_t y, gdi::Colour colour) {
 
 std::int16_t ToColour16(std::int32_t value) {
     if (value < -32768 || value > 65535) {
-        throw runtime::OverflowError("overflow: " + std::to_string(value) +
+        throw base::OverflowError("overflow: " + std::to_string(value) +
                                      " does not fit a 16-bit colour channel");
     }
     return static_cast<std::int16_t>(value < 32768 ? value : value - 65536);
@@ -235,8 +235,8 @@ void PaintFocusDots(gdi::Surface& surface, const DeviceScale& scale) {
     const int width = surface.Width();
     const int height = surface.Height();
     // The loop limits are rounded as the surface reports its size in floating point.
-    const std::int32_t lastX = runtime::RoundToInt32(width - scale.Px(5.0));
-    const std::int32_t lastY = runtime::RoundToInt32(height - scale.Px(4.0));
+    const std::int32_t lastX = base::RoundToInt32(width - scale.Px(5.0));
+    const std::int32_t lastY = base::RoundToInt32(height - scale.Px(4.0));
     const DeviceScale::Run near = scale.FromNear(2);
     const DeviceScale::Run farX = scale.FromFar(width, 4);
     const DeviceScale::Run farY = scale.FromFar(height, 4);

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/rect.h"
-#include "app/gdi/surface.h"
+#include "gdi/colour.h"
+#include "gdi/rect.h"
+#include "gdi/surface.h"
 #include "stylerbutton/core/device_scale.h"
 
 namespace tolvane::styler {
@@ -50,7 +50,7 @@ constexpr std::int32_t BlueOf(gdi::Colour colour) {
 
 // The signed 16-bit value with the bit pattern of value: below 32768 the value itself, from
 // 32768 to 65535 value - 65536 (so 65280 gives -256, pattern 0xFF00). Values outside -32768 ..
-// 65535 have no 16-bit pattern and raise runtime::OverflowError naming the value.
+// 65535 have no 16-bit pattern and raise base::OverflowError naming the value.
 std::int16_t ToColour16(std::int32_t value);
 
 // Stores the rectangle that FillGradient fills (half-open: left <= x < right, top <= y < bottom).

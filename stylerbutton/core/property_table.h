@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/gdi/colour.h"
+#include "gdi/colour.h"
 #include "stylerbutton/core/button_values.h"
 
 namespace tolvane::styler {

@@ -2,7 +2,7 @@
 
 #include "stylerbutton/core/property_store.h"
 
-#include "app/runtime/quoted.h"
+#include "base/quoted.h"
 
 #include <array>
 #include <charconv>
@@ -78,7 +78,7 @@ PropertyValueError::PropertyValueError(std::string key, std::string value,
 std::string DescribeValue(const PropertyValue& value) {
     return std::visit(Overloaded{
                           [](std::monostate) -> std::string { return "nothing"; },
-                          [](const std::string& text) { return runtime::Quoted(text); },
+                          [](const std::string& text) { return base::Quoted(text); },
                           [](std::int32_t number) { return std::to_string(number); },
                           [](std::int16_t number) { return std::to_string(number); },
                           [](bool flag) -> std::string { return flag ? "True" : "False"; },
@@ -86,7 +86,7 @@ std::string DescribeValue(const PropertyValue& value) {
                               if (!font) {
                                   return "no font";
                               }
-                              return "font " + runtime::Quoted(font->Name) + " " +
+                              return "font " + base::Quoted(font->Name) + " " +
                                      ShortestSize(font->SizePoints) + " pt";
                           },
                           [](const PictureRef& picture) -> std::string {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/font.h"
+#include "gdi/colour.h"
+#include "gdi/font.h"
 #include "stylerbutton/core/picture.h"
 
 namespace tolvane::styler {

@@ -1,5 +1,5 @@
-#include "app/gdi/region.h"
-#include "app/runtime/rounding.h"
+#include "gdi/region.h"
+#include "base/rounding.h"
 #include "stylerbutton/core/primitives.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/styler_button.h"
@@ -24,10 +24,10 @@ void StylerButton::Redraw() {
     steps.Run([&] {
         const gdi::Surface& surface = container_.Surface();
         const DeviceScale scale = Scale();
-        const std::int32_t width = scale.BoxExtent(runtime::RoundToInt32(surface.Width()));
-        const std::int32_t height = scale.BoxExtent(runtime::RoundToInt32(surface.Height()));
+        const std::int32_t width = scale.BoxExtent(base::RoundToInt32(surface.Width()));
+        const std::int32_t height = scale.BoxExtent(base::RoundToInt32(surface.Height()));
         const std::int32_t corner =
-            runtime::CheckedSub<std::int32_t>(scale.Whole(rounded_value_), 1);
+            base::CheckedSub<std::int32_t>(scale.Whole(rounded_value_), 1);
         container_.SetWindowRgn(gdi::CreateRoundRectRgn(0, 0, width, height, corner, corner));
     });
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/font.h"
-#include "app/gdi/rect.h"
-#include "app/gdi/surface.h"
-#include "app/gdi/text_engine.h"
+#include "gdi/colour.h"
+#include "gdi/font.h"
+#include "gdi/rect.h"
+#include "gdi/surface.h"
+#include "gdi/text_engine.h"
 #include "stylerbutton/core/button_events.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/container.h"

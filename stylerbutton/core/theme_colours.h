@@ -4,7 +4,7 @@
 #include <cassert>
 #include <cstddef>
 
-#include "app/gdi/colour.h"
+#include "gdi/colour.h"
 
 namespace tolvane::styler {
 

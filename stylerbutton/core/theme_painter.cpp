@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/gdi/region.h"
-#include "app/gdi/round_rect.h"
-#include "app/runtime/rounding.h"
+#include "gdi/region.h"
+#include "gdi/round_rect.h"
+#include "base/rounding.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/primitives.h"
 
@@ -21,7 +21,7 @@ std::int32_t Rnd(double value) {
             return whole;
         }
     }
-    return runtime::RoundToInt32(value);
+    return base::RoundToInt32(value);
 }
 
 // Paints the pixels of outer that are not in inner.

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/rect.h"
-#include "app/gdi/surface.h"
+#include "gdi/colour.h"
+#include "gdi/rect.h"
+#include "gdi/surface.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/theme_colours.h"

@@ -16,12 +16,12 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/forms/fonts.h"
-#include "app/forms/mouse_buttons.h"
-#include "app/runtime/mouse_bits.h"
+#include "qt/fonts.h"
+#include "qt/mouse_buttons.h"
+#include "base/mouse_bits.h"
 #include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/styler_button_accessible.h"
-#include "stylerbutton/qt/surface_image.h"
+#include "qt/surface_image.h"
 
 namespace tolvane::styler {
 
@@ -54,7 +54,7 @@ QRegion ToQRegion(const gdi::Region& region, double ratio) {
 }
 
 gdi::FontRef DefaultContainerFont() {
-    return std::make_shared<gdi::Font>(forms::DefaultSurfaceFont());
+    return std::make_shared<gdi::Font>(qt::DefaultSurfaceFont());
 }
 
 }  // namespace
@@ -304,16 +304,16 @@ void StylerButtonWidget::Deliver(Input&& input) {
 
 void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = forms::MouseButtonBits(event->button());
+    const std::int16_t button = qt::MouseButtonBits(event->button());
     if (button == 0) {
         return;
     }
-    if (button == runtime::kLeftButton) {
+    if (button == base::kLeftButton) {
         left_pressed_ = true;
     }
     const QPointF at = event->position();
     Deliver([&] {
-        button_.OnMouseDown(button, forms::ShiftMask(event->modifiers()),
+        button_.OnMouseDown(button, qt::ShiftMask(event->modifiers()),
                             static_cast<float>(at.x()), static_cast<float>(at.y()));
     });
 }
@@ -323,26 +323,26 @@ void StylerButtonWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     pointer_local_ = at;
     Deliver([&] {
-        button_.OnMouseMove(forms::MouseButtonBits(event->buttons()),
-                            forms::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+        button_.OnMouseMove(qt::MouseButtonBits(event->buttons()),
+                            qt::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
                             static_cast<float>(at.y()));
     });
 }
 
 void StylerButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = forms::MouseButtonBits(event->button());
+    const std::int16_t button = qt::MouseButtonBits(event->button());
     if (button == 0) {
         return;
     }
     const QPointF at = event->position();
     const bool click =
-        button == runtime::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
-    if (button == runtime::kLeftButton) {
+        button == base::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
+    if (button == base::kLeftButton) {
         left_pressed_ = false;
     }
     Deliver([&] {
-        button_.OnMouseUp(button, forms::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+        button_.OnMouseUp(button, qt::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
                           static_cast<float>(at.y()));
     });
     if (click) {
@@ -371,7 +371,7 @@ void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (const std::int16_t code = VirtualKeyCode(key, modifiers); code != 0) {
-        Deliver([&] { button_.OnKeyDown(code, forms::ShiftMask(modifiers)); });
+        Deliver([&] { button_.OnKeyDown(code, qt::ShiftMask(modifiers)); });
     }
     for (const std::int16_t character : KeyCharacterCodes(key, modifiers, event->text())) {
         Deliver([&] { button_.OnKeyPress(character); });
@@ -391,7 +391,7 @@ void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     if (const std::int16_t code = VirtualKeyCode(key, event->modifiers()); code != 0) {
-        Deliver([&] { button_.OnKeyUp(code, forms::ShiftMask(event->modifiers())); });
+        Deliver([&] { button_.OnKeyUp(code, qt::ShiftMask(event->modifiers())); });
     }
 }
 

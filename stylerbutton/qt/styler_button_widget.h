@@ -11,9 +11,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/forms/form_timer.h"
-#include "app/forms/qt_text_engine.h"
-#include "app/gdi/region.h"
+#include "qt/form_timer.h"
+#include "qt/qt_text_engine.h"
+#include "gdi/region.h"
 #include "stylerbutton/core/styler_button.h"
 
 namespace tolvane::styler {
@@ -290,8 +290,8 @@ class StylerButtonWidget : public QWidget, public Container {
     gdi::Surface surface_;
     // The device pixel ratio the surface was made for.
     double surface_ratio_ = 1.0;
-    forms::QtTextEngine text_;
-    forms::FormTimer hover_timer_;
+    qt::QtTextEngine text_;
+    qt::FormTimer hover_timer_;
     // The button's wish: tmrCheck started or stopped.
     bool hover_started_ = false;
     // The top-level window whose enter and leave events are watched.

@@ -6,7 +6,7 @@
 
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/qt/styler_button_widget.h"
-#include "stylerbutton/qt/surface_image.h"
+#include "qt/surface_image.h"
 
 namespace tolvane::styler {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "app/runtime/date_serial.h"
+#include "base/date_serial.h"
 
 namespace tolvane::countdown {
 namespace {
@@ -17,7 +17,7 @@ using Model = CountdownModel;
 using Texts = std::array<std::string, 7>;
 
 double At(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s = 0) {
-    return runtime::SerialFromCivil(sys_days{year{y} / month{mo} / day{d}} + hours{h} +
+    return base::SerialFromCivil(sys_days{year{y} / month{mo} / day{d}} + hours{h} +
                                     minutes{mi} + seconds{s});
 }
 
@@ -85,7 +85,7 @@ TEST(CountdownModelTest, LoadChecksTheClockAndStartsTheCounter) {
                  {At(1905, 6, 9), kNothing, "现在日期：1905年06月09日", "39749"},
                  {At(1905, 6, 8, 23, 59, 59), kClockRefused, "", ""},
                  {std::numeric_limits<double>::quiet_NaN(), kClockRefused, "", ""},
-                 {runtime::kEndSerial, kClockRefused, "", ""},
+                 {base::kEndSerial, kClockRefused, "", ""},
                  {At(2014, 4, 7, 23, 59, 59), kNothing, "现在日期：2014年04月07日", "0"},
                  {At(2014, 4, 8), kLoadEnds, "现在日期：2014年04月08日", "-1"},
                  {At(2020, 1, 31, 12), kLoadEnds, "现在日期：2020年01月31日", "-2125"}};
@@ -287,7 +287,7 @@ TEST(CountdownModelTest, UnreadableClockTicksChangeNothing) {
     Settle(model, std::floor(At(2013, 4, 28, 10)));
     const Texts before = AllTexts(model);
     EXPECT_EQ(model.Timer1Tick(std::numeric_limits<double>::quiet_NaN()), kNothing);
-    EXPECT_EQ(model.Timer1Tick(runtime::kEndSerial + 5), kNothing);
+    EXPECT_EQ(model.Timer1Tick(base::kEndSerial + 5), kNothing);
     EXPECT_EQ(AllTexts(model), before);
 }
 

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "app/runtime/date_serial.h"
+#include "forms/end_program.h"
+#include "base/date_serial.h"
 #include "tests/countdown/qt_form1.h"
 
 namespace tolvane::countdown {
@@ -22,7 +22,7 @@ using namespace std::chrono;
 class Form1AccessibilityTest : public testing::Test {
   protected:
     Form1AccessibilityTest()
-        : clock_(runtime::SerialFromCivil(sys_days{2013y / 4 / 28} + 10h + 54min + 50s),
+        : clock_(base::SerialFromCivil(sys_days{2013y / 4 / 28} + 10h + 54min + 50s),
                  [] { return steady_clock::duration::zero(); }),
           end_program_([this] { ++ends_; }),
           form_(clock_, [](const ShowMessage&) {}) {}
@@ -42,9 +42,9 @@ class Form1AccessibilityTest : public testing::Test {
         return children;
     }
 
-    runtime::SimulatedClock clock_;
+    base::SimulatedClock clock_;
     int ends_ = 0;
-    ScopedEndProgramHandler end_program_;
+    forms::ScopedEndProgramHandler end_program_;
     QtForm1 form_;
 };
 

@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "app/runtime/date_serial.h"
+#include "forms/end_program.h"
+#include "base/date_serial.h"
 #include "countdown/countdown_model_texts.h"
 #include "tests/countdown/qt_form1.h"
 
@@ -69,7 +69,7 @@ gdi::Colour ColourFor(int count) {
 class Form1SoakTest : public testing::TestWithParam<bool> {
   protected:
     Form1SoakTest()
-        : clock_(runtime::SerialFromCivil(sys_days{2014y / 4 / 5}), [this] { return elapsed_; }),
+        : clock_(base::SerialFromCivil(sys_days{2014y / 4 / 5}), [this] { return elapsed_; }),
           end_program_([this] { Log("end"); }),
           form_(clock_, [this](const ShowMessage& message) {
               Log(message.title + ": " + message.text +
@@ -82,7 +82,7 @@ class Form1SoakTest : public testing::TestWithParam<bool> {
 
     // Delivers one tick as the event loop does, a timer event to the timer's Qt timer, without
     // waiting for it to fall due. Only a running timer has ticks to deliver.
-    static void Tick(forms::FormTimer& timer) {
+    static void Tick(qt::FormTimer& timer) {
         ASSERT_TRUE(timer.Running());
         QTimer* qt_timer = timer.findChild<QTimer*>();
         QTimerEvent event(qt_timer->timerId());
@@ -130,7 +130,7 @@ class Form1SoakTest : public testing::TestWithParam<bool> {
     void Run() {
         {
             // No stray tick of the real timers while the window opens or the counter is clicked.
-            const forms::ScopedTickHold hold;
+            const qt::ScopedTickHold hold;
             ASSERT_TRUE(form_.Load());
             form_.Show();
             QCoreApplication::processEvents();
@@ -192,9 +192,9 @@ class Form1SoakTest : public testing::TestWithParam<bool> {
     }
 
     steady_clock::duration elapsed_{};
-    runtime::SimulatedClock clock_;
+    base::SimulatedClock clock_;
     std::vector<std::string> log_;
-    ScopedEndProgramHandler end_program_;
+    forms::ScopedEndProgramHandler end_program_;
     QtForm1 form_;
 };
 

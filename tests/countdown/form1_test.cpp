@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/forms/design_placement.h"
-#include "app/forms/design_store.h"
-#include "app/forms/fonts.h"
-#include "app/program.h"
-#include "app/runtime/date_serial.h"
+#include "design/design_placement.h"
+#include "design/design_store.h"
+#include "qt/fonts.h"
+#include "forms/end_program.h"
+#include "base/date_serial.h"
 #include "countdown/form1_design.h"
 #include "resources/resource_paths.h"
 
@@ -25,7 +25,7 @@ using namespace std::chrono;
 using enum LabelId;
 
 double At(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s = 0) {
-    return runtime::SerialFromCivil(sys_days{year{y} / month{mo} / day{d}} + hours{h} +
+    return base::SerialFromCivil(sys_days{year{y} / month{mo} / day{d}} + hours{h} +
                                     minutes{mi} + seconds{s});
 }
 constexpr gdi::Colour kGreen = 0x00FF00;
@@ -55,9 +55,9 @@ class Form1Test : public testing::Test {
     QPoint Position() { return form_.Window().pos(); }
     QPoint Centre(LabelId label) { return form_.Label(label).geometry().center(); }
 
-    runtime::SimulatedClock clock_;
+    base::SimulatedClock clock_;
     int ends_ = 0;
-    ScopedEndProgramHandler end_program_;
+    forms::ScopedEndProgramHandler end_program_;
     std::vector<ShowMessage> messages_;
     QtForm1 form_;
 };
@@ -70,17 +70,17 @@ TEST_F(Form1Test, LabelsTakeTheirDesignPlacesFontsAndVisibility) {
         const char* face;  // the installed face drawn for the design's 宋体 or MS UI Gothic
         bool bold;
     } cases[] = {
-        {Label1, {320, 136}, 14, forms::kSongSubstitute, true},
-        {Label2, {392, 216}, 16, forms::kSongSubstitute, true},
-        {Label3, {16, 264}, 14, forms::kSongSubstitute, false},
-        {Label4, {224, 184}, 47, forms::kGothicSubstitute, true},
-        {Label5, {16, 248}, 12, forms::kSongSubstitute, false},
-        {Label6, {416, 216}, 16, forms::kSongSubstitute, true},
-        {Label7, {16, 224}, 12, forms::kSongSubstitute, false},
+        {Label1, {320, 136}, 14, qt::kSongSubstitute, true},
+        {Label2, {392, 216}, 16, qt::kSongSubstitute, true},
+        {Label3, {16, 264}, 14, qt::kSongSubstitute, false},
+        {Label4, {224, 184}, 47, qt::kGothicSubstitute, true},
+        {Label5, {16, 248}, 12, qt::kSongSubstitute, false},
+        {Label6, {416, 216}, 16, qt::kSongSubstitute, true},
+        {Label7, {16, 224}, 12, qt::kSongSubstitute, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.label) + 1);
-        const forms::FormLabel& label = form_.Label(c.label);
+        const qt::FormLabel& label = form_.Label(c.label);
         EXPECT_EQ(label.pos(), c.at);
         EXPECT_EQ(label.font().pixelSize(), c.pixel_size);
         EXPECT_EQ(QFontInfo(label.font()).family(), QString::fromUtf8(c.face));
@@ -195,18 +195,18 @@ TEST_F(Form1Test, EnterOnTheButtonEndsTheProgramAndSpaceDoesNot) {
 
 // The button's place comes from the window's stored design, the one file that holds it.
 TEST_F(Form1Test, StoredPlacementMatchesTheWindowDesign) {
-    const forms::Design design = forms::ReadDesign(resources::kForm1Design);
+    const design::Design design = design::ReadDesign(resources::kForm1Design);
     ASSERT_EQ(design.Controls().size(), 1u);
-    const forms::DesignControl& control = design.Control(kButtonName);
-    const forms::DesignPlacement placement = forms::ReadPlacement(control);
+    const design::DesignControl& control = design.Control(kButtonName);
+    const design::DesignPlacement placement = design::ReadPlacement(control);
     EXPECT_EQ(form_.StylerButton1().geometry(), placement.PixelRect());
     EXPECT_EQ(placement.TabIndex, 0);
     EXPECT_TRUE(placement.Visible);
     // The control's own extent, in hundredths of a millimetre, is kept beside it.
     EXPECT_EQ(control.Placement.Entries().size(), 8u);
     ASSERT_NE(control.Placement.Find("extentx"), nullptr);
-    EXPECT_EQ(*control.Placement.Find("extentx"), forms::DesignValue(std::int32_t{2778}));
-    EXPECT_EQ(*control.Placement.Find("extenty"), forms::DesignValue(std::int32_t{873}));
+    EXPECT_EQ(*control.Placement.Find("extentx"), design::DesignValue(std::int32_t{2778}));
+    EXPECT_EQ(*control.Placement.Find("extenty"), design::DesignValue(std::int32_t{873}));
 }
 
 TEST_F(Form1Test, ScreenshotShowsTheFocusedButton) {

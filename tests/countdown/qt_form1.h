@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "app/qt_platform/qt_platform.h"
+#include "forms/qt/qt_platform.h"
 #include "countdown/form1.h"
 
 namespace tolvane::countdown {
@@ -13,7 +13,7 @@ namespace tolvane::countdown {
 // at hand for the tests that click, drag and look at them.
 class QtForm1 {
   public:
-    QtForm1(const runtime::Clock& clock, Form1::MessagePresenter presenter)
+    QtForm1(const base::Clock& clock, Form1::MessagePresenter presenter)
         : form_(platform_, clock, std::move(presenter)) {}
 
     bool Load() { return form_.Load(); }
@@ -23,18 +23,18 @@ class QtForm1 {
     const CountdownModel& Model() const { return form_.Model(); }
     QImage Grab() { return platform_.Grab(); }
 
-    forms::FormWindow& Window() { return platform_.QtWindow(); }
-    forms::FormLabel& Label(LabelId label) {
-        return forms::QtPlatform::QtLabel(form_.Label(label));
+    qt::FormWindow& Window() { return platform_.QtWindow(); }
+    qt::FormLabel& Label(LabelId label) {
+        return qt::QtPlatform::QtLabel(form_.Label(label));
     }
-    forms::FormTimer& Timer1() { return forms::QtPlatform::QtTimer(form_.Timer1()); }
-    forms::FormTimer& Timer2() { return forms::QtPlatform::QtTimer(form_.Timer2()); }
+    qt::FormTimer& Timer1() { return qt::QtPlatform::QtTimer(form_.Timer1()); }
+    qt::FormTimer& Timer2() { return qt::QtPlatform::QtTimer(form_.Timer2()); }
     styler::StylerButtonWidget& StylerButton1() {
-        return forms::QtPlatform::QtButton(form_.StylerButton1());
+        return qt::QtPlatform::QtButton(form_.StylerButton1());
     }
 
   private:
-    forms::QtPlatform platform_;
+    qt::QtPlatform platform_;
     Form1 form_;
 };
 

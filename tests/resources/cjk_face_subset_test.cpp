@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/forms/fonts.h"
+#include "qt/fonts.h"
 #include "countdown/countdown_model_texts.h"
 #include "countdown/form1_design.h"
 #include "resources/resource_paths.h"
@@ -20,8 +20,8 @@
 namespace tolvane::resources {
 namespace {
 
-const QString kSubsetFamily = QString::fromLatin1(forms::kSongSubset);
-const QString kInstalledFamily = QString::fromLatin1(forms::kSongSubstitute);
+const QString kSubsetFamily = QString::fromLatin1(qt::kSongSubset);
+const QString kInstalledFamily = QString::fromLatin1(qt::kSongSubstitute);
 
 bool RegisterSubset() {
     static const bool registered =

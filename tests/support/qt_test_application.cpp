@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/forms/fonts.h"
+#include "qt/fonts.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ class QtApplicationEnvironment : public testing::Environment {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         application_ = std::make_unique<QApplication>(argc_, argv_);
-        tolvane::forms::InstallFontSubstitutions();
+        tolvane::qt::InstallFontSubstitutions();
     }
     void TearDown() override { application_.reset(); }
     // Still set when a test ends the process from inside (exit runs this destructor): the test's

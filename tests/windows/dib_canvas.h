@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/surface.h"
+#include "gdi/colour.h"
+#include "gdi/surface.h"
 #include "tests/windows/judge_case.h"
 
 // After our headers, so that none of them sees the macros windows.h defines (near, far, ...).

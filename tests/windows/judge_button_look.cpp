@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/gdi/rect.h"
+#include "gdi/rect.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/primitives.h"

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/gdi/colour.h"
-#include "app/gdi/surface.h"
+#include "gdi/colour.h"
+#include "gdi/surface.h"
 
 namespace tolvane::judge {
 

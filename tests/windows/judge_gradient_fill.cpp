@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/gdi/gradient_fill.h"
+#include "gdi/gradient_fill.h"
 #include "tests/windows/dib_canvas.h"
 #include "tests/windows/judge_case.h"
 

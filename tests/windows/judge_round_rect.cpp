@@ -2,7 +2,7 @@
 // size and orientation about the surface (a few far from it) and corner ellipses of -40 to 40
 // pixels either way, larger than the box or not.
 
-#include "app/gdi/round_rect.h"
+#include "gdi/round_rect.h"
 #include "tests/windows/dib_canvas.h"
 #include "tests/windows/judge_case.h"
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/gdi/ellipse_walk.h"
-#include "app/gdi/region.h"
+#include "gdi/ellipse_walk.h"
+#include "gdi/region.h"
 #include "tests/windows/dib_canvas.h"
 #include "tests/windows/judge_case.h"
 

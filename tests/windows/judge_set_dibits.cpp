@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/gdi/bitmap_info.h"
-#include "app/gdi/set_dibits_to_device.h"
+#include "gdi/bitmap_info.h"
+#include "gdi/set_dibits_to_device.h"
 #include "tests/windows/dib_canvas.h"
 #include "tests/windows/judge_case.h"
 

@@ -1,7 +1,7 @@
 // TransparentBlt judged: a block copied one to one leaving out the key colour, from anywhere in,
 // partly in or wholly outside the source, to anywhere about the destination.
 
-#include "app/gdi/transparent_blt.h"
+#include "gdi/transparent_blt.h"
 #include "tests/windows/dib_canvas.h"
 #include "tests/windows/judge_case.h"
 

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/gdi/surface.h"
-#include "app/win32/gdi_text_engine.h"
-#include "app/win32/stored_design.h"
-#include "app/win32/win32_platform.h"
+#include "gdi/surface.h"
+#include "win32/gdi_text_engine.h"
+#include "forms/win32/stored_design.h"
+#include "forms/win32/win32_platform.h"
 #include "stylerbutton/core/property_value.h"
 
 namespace {

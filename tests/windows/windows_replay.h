@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/gdi/drawing_observer.h"
+#include "gdi/drawing_observer.h"
 #include "tests/windows/dib_canvas.h"
 
 namespace tolvane::judge {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/gdi/region.h"
+#include "gdi/region.h"
 #include "tests/stylerbutton/core/painter_test_support.h"
 
 namespace tolvane::styler {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/gdi/surface.h"
+#include "gdi/surface.h"
 #include "stylerbutton/core/styler_button.h"
 #include "tests/stylerbutton/core/fake_container.h"
 

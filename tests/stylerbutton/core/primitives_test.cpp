@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/runtime/overflow_error.h"
-#include "app/runtime/rounding.h"
+#include "base/overflow_error.h"
+#include "base/rounding.h"
 
 namespace tolvane::styler {
 namespace {
@@ -35,7 +35,7 @@ std::vector<Colour> Pixels(const gdi::Surface& surface) {
 std::uint8_t ExpectedChannel(int start, int end, std::int64_t count, std::int64_t i) {
     const float step =
         start == end ? 0.0f : static_cast<float>(double(end - start) / double(count));
-    return static_cast<std::uint8_t>(runtime::RoundHalfEven(double(step) * double(i) + start));
+    return static_cast<std::uint8_t>(base::RoundHalfEven(double(step) * double(i) + start));
 }
 
 // The whole-area four-corner gradient built from BuildColourRamp, row by row.
@@ -62,8 +62,8 @@ TEST(ColourChannelTest, ChannelsStepsAndSixteenBitPatterns) {
     for (const auto& [value, expected] : patterns) {
         EXPECT_EQ(ToColour16(value), expected) << value;
     }
-    EXPECT_THROW(ToColour16(65536), runtime::OverflowError);
-    EXPECT_THROW(ToColour16(-32769), runtime::OverflowError);
+    EXPECT_THROW(ToColour16(65536), base::OverflowError);
+    EXPECT_THROW(ToColour16(-32769), base::OverflowError);
     EXPECT_EQ(GradientStep(0, 5), 0.0f);
     EXPECT_EQ(GradientStep(5, 0), 0.0f);
     EXPECT_EQ(GradientStep(-255, 2), -127.5f);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/gdi/region.h"
+#include "gdi/region.h"
 #include "stylerbutton/core/primitives.h"
 #include "stylerbutton/core/styler_button.h"
 #include "tests/stylerbutton/core/fake_container.h"

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/gdi/region.h"
-#include "app/gdi/round_rect.h"
+#include "gdi/region.h"
+#include "gdi/round_rect.h"
 #include "stylerbutton/core/primitives.h"
 #include "stylerbutton/core/theme_painter.h"
 #include "tests/stylerbutton/core/painter_test_support.h"

@@ -16,7 +16,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/gdi/region.h"
+#include "gdi/region.h"
 
 namespace tolvane::styler {
 namespace {

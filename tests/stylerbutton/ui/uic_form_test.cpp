@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stylerbutton/qt/surface_image.h"
+#include "qt/surface_image.h"
 #include "stylerbutton/ui/styler_button_ui_widget.h"
 #include "ui_styler_button_form.h"
 

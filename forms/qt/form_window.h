@@ -1,0 +1,97 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include <QBasicTimer>
+#include <QImage>
+#include <QWidget>
+
+#include "gdi/colour.h"
+
+namespace tolvane::qt {
+
+// A mouse event on the bare client area. `button` and `shift` are the bits of mouse_buttons.h: for
+// a press or release the one button that changed, for a move every button held. X and Y are twips
+// from the client area's top-left at the place Left and Top give (on a screen of a fractional pixel
+// ratio the area shows up to half a screen pixel from there, rounded to whole screen pixels).
+using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+
+// A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or
+// system menu, no taskbar entry, a client area of a fixed size in pixels, a background colour
+// with a picture drawn over it at its own size from the top-left corner (not stretched). The
+// picture may come in several resolutions, and the window draws the one that suits the density
+// of its screen.
+// The first time it is shown it opens centred on its screen (frame included, once a window
+// manager has added one), unless Move placed it before; it takes the keyboard focus when shown.
+//
+// Positions are the whole window's (frame included) on the screen, in twips. Mouse events that
+// no child takes arrive through the three handlers. A close by the system closes it as usual.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    FormWindow(std::string_view title_utf8, QSize client_pixels);
+
+    void SetBackColor(gdi::Colour colour);
+    // The same picture in one or more resolutions, each image's devicePixelRatio telling which:
+    // an image of ratio 2 has twice as many pixels each way for the same size in pixels of the
+    // window. The window draws the image of the smallest ratio at least its screen's, or, on a
+    // screen denser than them all, the one of the largest. An image of the screen's own ratio is
+    // drawn pixel for pixel, one enlarged by a whole number with its pixels repeated, and any
+    // other smoothly scaled. Null images are left out.
+    void SetPicture(std::vector<QImage> resolutions);
+
+    // Left and top of the whole window on the screen, in twips.
+    double Left() const;
+    double Top() const;
+    // Moves the whole window to the given left and top in twips (rounded to whole pixels, halves
+    // to even), keeping its size. Throws base::OverflowError naming the value when a position
+    // is not a number or beyond the 32-bit pixel range; the window then stays where it is.
+    void Move(double left_twips, double top_twips);
+
+    bool Visible() const { return isVisible(); }
+
+    // Puts the whole window in the middle of the available area of its screen.
+    void CentreOnScreen();
+
+    void OnMouseDown(MouseHandler handler) { on_mouse_down_ = std::move(handler); }
+    void OnMouseMove(MouseHandler handler) { on_mouse_move_ = std::move(handler); }
+    void OnMouseUp(MouseHandler handler) { on_mouse_up_ = std::move(handler); }
+
+    void setVisible(bool visible) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+  private:
+    void RecentreOnceFramed();
+    void Deliver(const MouseHandler& handler, int button, QMouseEvent* event);
+    const QImage* PictureFor(qreal device_pixel_ratio) const;
+
+    QColor back_colour_;
+    // By devicePixelRatio, smallest first.
+    std::vector<QImage> pictures_;
+    bool placed_ = false;
+    // Set while the window sits where it was centred before a window manager added its frame:
+    // the frame's size is known only after the window is mapped, and then it is centred again.
+    bool centred_without_frame_ = false;
+    QSize centred_frame_size_;
+    // Looks again for the frame a while after showing: the window manager's frame may come
+    // without a move or an activation that would tell this window of it.
+    QBasicTimer frame_watch_;
+    int frame_watch_ticks_ = 0;
+    MouseHandler on_mouse_down_;
+    MouseHandler on_mouse_move_;
+    MouseHandler on_mouse_up_;
+};
+
+}  // namespace tolvane::qt

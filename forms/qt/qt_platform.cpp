@@ -1,0 +1,228 @@
+#include "forms/qt/qt_platform.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "design/design_placement.h"
+#include "forms/qt/message_box.h"
+#include "resources/resource_paths.h"
+#include "forms/design_property_store.h"
+
+namespace tolvane::qt {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// An embedded picture made for screens of the given device pixel ratio.
+QImage Picture(const char* path, qreal device_pixel_ratio) {
+    QImage image(QString::fromLatin1(path));
+    image.setDevicePixelRatio(device_pixel_ratio);
+    return image;
+}
+
+// The background in the resolutions the screens call for: the 1100 x 580 picture only when a
+// screen has a ratio above 1, so that at 100 % the program neither decodes nor keeps its 2.5 MB
+// of pixels.
+std::vector<QImage> BackgroundPictures() {
+    std::vector<QImage> pictures{Picture(resources::kBackgroundPicture, 1.0)};
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (std::ranges::any_of(screens,
+                            [](const QScreen* s) { return s->devicePixelRatio() > 1.0; })) {
+        pictures.push_back(Picture(resources::kBackgroundPicture2x, 2.0));
+    }
+    return pictures;
+}
+
+}  // namespace
+
+class QtPlatform::WindowAdapter final : public forms::Window {
+  public:
+    explicit WindowAdapter(const forms::WindowDesign& design)
+        : window_(design.Caption, QSize(design.ClientWidth, design.ClientHeight)) {}
+
+    double Left() const override { return window_.Left(); }
+    double Top() const override { return window_.Top(); }
+    void Move(double left_twips, double top_twips) override { window_.Move(left_twips, top_twips); }
+    void Show() override { window_.show(); }
+    void Hide() override { window_.hide(); }
+    bool Visible() const override { return window_.Visible(); }
+    void OnMouseDown(forms::MouseHandler handler) override {
+        window_.OnMouseDown(std::move(handler));
+    }
+    void OnMouseMove(forms::MouseHandler handler) override {
+        window_.OnMouseMove(std::move(handler));
+    }
+    void OnMouseUp(forms::MouseHandler handler) override {
+        window_.OnMouseUp(std::move(handler));
+    }
+
+    FormWindow& Widget() { return window_; }
+
+  private:
+    FormWindow window_;
+};
+
+class QtPlatform::LabelAdapter final : public forms::Label {
+  public:
+    explicit LabelAdapter(FormLabel& label) : label_(label) {}
+
+    std::string Text() const override { return label_.Text(); }
+    void SetText(std::string_view utf8) override { label_.SetText(utf8); }
+    gdi::Colour ForeColor() const override { return label_.ForeColor(); }
+    void SetForeColor(gdi::Colour colour) override { label_.SetForeColor(colour); }
+    void SetAccessibleName(std::string_view utf8) override {
+        // Setting the same name again would still notify assistive technology.
+        const QString name = FromUtf8(utf8);
+        if (label_.accessibleName() != name) {
+            label_.setAccessibleName(name);
+        }
+    }
+    void OnClick(std::function<void()> handler) override { label_.OnClick(std::move(handler)); }
+
+    FormLabel& Widget() { return label_; }
+
+  private:
+    FormLabel& label_;
+};
+
+class QtPlatform::TimerAdapter final : public forms::Timer {
+  public:
+    int Interval() const override { return timer_.Interval(); }
+    void SetInterval(int interval_ms) override { timer_.SetInterval(interval_ms); }
+    bool Enabled() const override { return timer_.Enabled(); }
+    void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
+    void OnTick(std::function<void()> handler) override { timer_.OnTick(std::move(handler)); }
+
+    FormTimer& Timer() { return timer_; }
+
+  private:
+    FormTimer timer_;
+};
+
+class QtPlatform::ButtonAdapter final : public forms::ButtonHost {
+  public:
+    explicit ButtonAdapter(styler::StylerButtonWidget& widget) : widget_(widget) {}
+
+    styler::StylerButton& Button() override { return widget_.Button(); }
+    void OnClick(std::function<void()> handler) override {
+        QObject::connect(&widget_, &styler::StylerButtonWidget::Click, &widget_,
+                         std::move(handler));
+    }
+    void SetFocus() override { widget_.setFocus(); }
+
+    styler::StylerButtonWidget& Widget() { return widget_; }
+
+  private:
+    styler::StylerButtonWidget& widget_;
+};
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+forms::Window& QtPlatform::MakeWindow(const forms::WindowDesign& design) {
+    window_ = std::make_unique<WindowAdapter>(design);
+    window_->Widget().SetBackColor(design.BackColour);
+    window_->Widget().SetPicture(BackgroundPictures());
+    return *window_;
+}
+
+forms::Label& QtPlatform::MakeLabel(const forms::LabelDesign& design) {
+    auto* label = new FormLabel(&QtWindow());
+    label->setObjectName(FromUtf8(design.Name));
+    label->SetFormFont(design.Font);
+    label->SetForeColor(design.ForeColour);
+    label->SetToolTipText(design.ToolTip);
+    label->move(design.Left, design.Top);
+    label->SetText(design.Text);
+    label->setVisible(design.Visible);
+    return *labels_.emplace_back(std::make_unique<LabelAdapter>(*label));
+}
+
+forms::Timer& QtPlatform::MakeTimer() {
+    return *timers_.emplace_back(std::make_unique<TimerAdapter>());
+}
+
+forms::ButtonHost& QtPlatform::MakeButton(std::string_view name,
+                                             const forms::ControlDesign& design,
+                                             gdi::FontRef container_font) {
+    auto* widget = new styler::StylerButtonWidget(std::string(name), &QtWindow());
+    widget->setGeometry(design.Left, design.Top, design.Width, design.Height);
+    widget->setVisible(design.Visible);
+    widget->SetContainerFont(std::move(container_font));
+    widget->SetRunMode(true);
+    return *buttons_.emplace_back(std::make_unique<ButtonAdapter>(*widget));
+}
+
+forms::ControlDesign QtPlatform::ReadControlDesign(std::string_view name) {
+    if (!design_) {
+        design_ = design::ReadDesign(QString::fromLatin1(resources::kForm1Design));
+    }
+    design::DesignControl& control = design_->Control(name);
+    const design::DesignPlacement placement = ReadPlacement(control);
+    const QRect rect = placement.PixelRect();
+    return {
+        .Left = rect.x(),
+        .Top = rect.y(),
+        .Width = rect.width(),
+        .Height = rect.height(),
+        .TabIndex = placement.TabIndex,
+        .Visible = placement.Visible,
+        .Properties = std::make_unique<styler::DesignPropertyStore>(
+            styler::DesignPropertyStore::ForControl(control)),
+    };
+}
+
+void QtPlatform::ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
+                             forms::MessageIcon icon) {
+    qt::ShowMessage(
+        nullptr, text_utf8, title_utf8,
+        icon == forms::MessageIcon::Critical ? MessageIcon::Critical : MessageIcon::Information);
+}
+
+void QtPlatform::HoldTicks() {
+    tick_holds_.push_back(std::make_unique<ScopedTickHold>());
+}
+
+void QtPlatform::ReleaseTicks() {
+    if (!tick_holds_.empty()) {
+        tick_holds_.pop_back();
+    }
+}
+
+QImage QtPlatform::Grab() {
+    FormWindow& window = QtWindow();
+    if (!window.isVisible() && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        // No timer ticks while the showing is processed: the picture is of the settled window.
+        // Shown without raising, which the offscreen platform cannot do and says so on standard
+        // error; activating it is what moves the focus to the button.
+        const ScopedTickHold hold;
+        window.QWidget::setVisible(true);
+        window.activateWindow();
+        QCoreApplication::processEvents();
+    }
+    return window.grab().toImage();
+}
+
+FormWindow& QtPlatform::QtWindow() {
+    return window_->Widget();
+}
+
+FormLabel& QtPlatform::QtLabel(forms::Label& label) {
+    return dynamic_cast<LabelAdapter&>(label).Widget();
+}
+
+FormTimer& QtPlatform::QtTimer(forms::Timer& timer) {
+    return dynamic_cast<TimerAdapter&>(timer).Timer();
+}
+
+styler::StylerButtonWidget& QtPlatform::QtButton(forms::ButtonHost& button) {
+    return dynamic_cast<ButtonAdapter&>(button).Widget();
+}
+
+}  // namespace tolvane::qt

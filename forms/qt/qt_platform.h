@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QImage>
+
+#include "design/design_store.h"
+#include "forms/qt/form_label.h"
+#include "qt/form_timer.h"
+#include "forms/qt/form_window.h"
+#include "forms/forms_platform.h"
+#include "stylerbutton/qt/styler_button_widget.h"
+
+namespace tolvane::qt {
+
+// The forms platform on Qt Widgets: the window is a FormWindow showing the program's background
+// picture, labels are FormLabels, timers FormTimers, the close button a StylerButtonWidget, and
+// the stored design is the program's embedded form1_design.json. Each is seen through a thin
+// adapter, so the forms layer itself stays free of the countdown window's interfaces.
+class QtPlatform final : public forms::Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    forms::Window& MakeWindow(const forms::WindowDesign& design) override;
+    forms::Label& MakeLabel(const forms::LabelDesign& design) override;
+    forms::Timer& MakeTimer() override;
+    forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
+                                     gdi::FontRef container_font) override;
+    // Throws DesignError.
+    forms::ControlDesign ReadControlDesign(std::string_view name) override;
+    void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
+                     forms::MessageIcon icon) override;
+    void HoldTicks() override;
+    void ReleaseTicks() override;
+
+    // The window's client area as it is drawn now. On the offscreen platform a window not yet
+    // shown is shown first (which puts nothing on a screen), so that it is activated and its
+    // button holds the focus as it does when the window opens.
+    QImage Grab();
+
+    // The Qt objects behind the platform's, for tests and the start routine.
+    FormWindow& QtWindow();
+    static FormLabel& QtLabel(forms::Label& label);
+    static FormTimer& QtTimer(forms::Timer& timer);
+    static styler::StylerButtonWidget& QtButton(forms::ButtonHost& button);
+
+  private:
+    class WindowAdapter;
+    class LabelAdapter;
+    class TimerAdapter;
+    class ButtonAdapter;
+
+    std::unique_ptr<WindowAdapter> window_;  // its window owns the labels' and button's widgets
+    std::vector<std::unique_ptr<LabelAdapter>> labels_;
+    std::vector<std::unique_ptr<TimerAdapter>> timers_;
+    std::vector<std::unique_ptr<ButtonAdapter>> buttons_;
+    std::optional<design::Design> design_;  // read on first use; the button stores refer into it
+    std::vector<std::unique_ptr<ScopedTickHold>> tick_holds_;
+};
+
+}  // namespace tolvane::qt

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <windows.h>
+
+#include "forms/forms_platform.h"
+#include "win32/design_font.h"
+
+namespace tolvane::win32 {
+
+class FormWindow;
+
+// A label of the form as the forms of old drew them: no window of its own. The form paints it
+// over its background (transparent: only the glyphs are drawn), finds it under the pointer and
+// shows its tooltip. It is sized to its text (the advance width and the font's cell height),
+// keeping its top-left corner.
+class FormLabel final : public forms::Label {
+  public:
+    FormLabel(FormWindow& window, const forms::LabelDesign& design);
+
+    std::string Text() const override { return text_; }
+    void SetText(std::string_view utf8) override;
+    gdi::Colour ForeColor() const override { return fore_colour_; }
+    void SetForeColor(gdi::Colour colour) override;
+    // A label without a window has nothing for assistive technology to read.
+    void SetAccessibleName(std::string_view) override {}
+    void OnClick(std::function<void()> handler) override { on_click_ = std::move(handler); }
+
+    // For the form: where the label lies in the client area, whether it shows, its tooltip.
+    const RECT& Bounds() const { return bounds_; }
+    bool Visible() const { return visible_; }
+    const std::wstring& ToolTip() const { return tool_tip_; }
+    void Paint(HDC dc) const;
+    void Click();
+
+  private:
+    void Measure();
+
+    FormWindow& window_;
+    std::string text_;
+    std::wstring wide_text_;
+    gdi::Colour fore_colour_;
+    FontHandle font_;
+    RECT bounds_{};
+    bool visible_;
+    std::wstring tool_tip_;
+    std::function<void()> on_click_;
+};
+
+}  // namespace tolvane::win32

@@ -1,0 +1,415 @@
+#include "forms/win32/form_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "base/units.h"
+#include "base/mouse_bits.h"
+#include "base/overflow_error.h"
+#include "win32/mouse_bits.h"
+#include "resources/resource_ids.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+constexpr LPCWSTR kFormClass = L"TolvaneForm";
+constexpr LPCWSTR kOwnerClass = L"TolvaneFormOwner";
+
+// A fixed single-line frame with a title and nothing else in the title bar: no system menu, so
+// no buttons either.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = 0;
+
+// The bound the Qt window puts on a position (QWIDGETSIZE_MAX): one window moves as far on
+// either desktop before Move refuses.
+constexpr std::int32_t kMaxPositionPixels = 16'777'215;
+
+int PositionPixels(double twips) {
+    const std::int32_t pixels = base::TwipsToPixels(twips);
+    if (pixels > kMaxPositionPixels || pixels < -kMaxPositionPixels) {
+        throw base::OverflowError("overflow: window position " + std::to_string(twips) +
+                                     " twips is beyond the screen coordinate range");
+    }
+    return pixels;
+}
+
+bool Contains(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+           point.y < rect.bottom;
+}
+
+LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(HINSTANCE instance, const forms::WindowDesign& design, HBITMAP picture)
+    : client_size_{design.ClientWidth, design.ClientHeight},
+      back_colour_(gdi::Opaque(design.BackColour)),
+      picture_(picture) {
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kApplicationIconId));
+    RegisterWindowClass(instance, kOwnerClass, OwnerProcedure, 0, icon);
+    RegisterWindowClass(instance, kFormClass, Procedure, 0, icon);
+    // An owned window has no taskbar entry; its owner is never shown.
+    owner_ = CreateWindowExW(0, kOwnerClass, L"Tolvane", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+                             nullptr, instance, nullptr);
+    RECT frame{0, 0, design.ClientWidth, design.ClientHeight};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const std::wstring title = Utf16(design.Caption);
+    window_ = CreateWindowExW(kFormExStyle, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                              owner_, nullptr, instance, this);
+}
+
+FormWindow::~FormWindow() {
+    if (tool_tips_ != nullptr) {
+        DestroyWindow(tool_tips_);
+    }
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    DestroyWindow(owner_);
+    if (picture_ != nullptr) {
+        DeleteObject(picture_);
+    }
+}
+
+double FormWindow::Left() const {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    return base::PixelsToTwips(frame.left);
+}
+
+double FormWindow::Top() const {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    return base::PixelsToTwips(frame.top);
+}
+
+void FormWindow::Move(double left_twips, double top_twips) {
+    const int left = PositionPixels(left_twips);
+    const int top = PositionPixels(top_twips);
+    placed_ = true;  // a window placed before it is first shown opens there, not centred
+    SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::CentreOnWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::Show() {
+    if (!placed_) {
+        placed_ = true;
+        CentreOnWorkArea();
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetActiveWindow(window_);
+}
+
+void FormWindow::Hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+bool FormWindow::Visible() const {
+    return IsWindowVisible(window_) != FALSE;
+}
+
+FormLabel& FormWindow::AddLabel(const forms::LabelDesign& design) {
+    labels_.push_back(std::make_unique<FormLabel>(*this, design));
+    FormLabel& label = *labels_.back();
+    InvalidateRect(window_, &label.Bounds(), FALSE);
+    return label;
+}
+
+// The tooltip control is made when the pointer first moves over the window: no tip can show
+// before that, and a start without it makes one window fewer before the window is shown.
+void FormWindow::MakeToolTips() {
+    if (tool_tips_ != nullptr) {
+        return;
+    }
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    tool_tips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+    if (tool_tips_ == nullptr) {
+        return;
+    }
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const FormLabel& label = *labels_[i];
+        if (label.ToolTip().empty()) {
+            continue;
+        }
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = i + 1;
+        tool.rect = label.Visible() ? label.Bounds() : RECT{};
+        tool.lpszText = const_cast<LPWSTR>(label.ToolTip().c_str());
+        SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void FormWindow::UpdateToolRect(const FormLabel& label) {
+    if (label.ToolTip().empty() || tool_tips_ == nullptr) {
+        return;
+    }
+    const auto found = std::ranges::find_if(
+        labels_, [&](const std::unique_ptr<FormLabel>& each) { return each.get() == &label; });
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window_;
+    tool.uId = static_cast<UINT_PTR>(found - labels_.begin()) + 1;
+    tool.rect = label.Visible() ? label.Bounds() : RECT{};
+    SendMessageW(tool_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormWindow::LabelChanged(const FormLabel& label, const RECT& before) {
+    InvalidateRect(window_, &before, FALSE);
+    InvalidateRect(window_, &label.Bounds(), FALSE);
+    UpdateToolRect(label);
+}
+
+void FormWindow::SetFocusChild(HWND child) {
+    focus_child_ = child;
+    if (GetActiveWindow() == window_) {
+        SetFocus(child);
+    }
+}
+
+FormLabel* FormWindow::LabelAt(POINT point) {
+    // The label added last lies on top.
+    for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
+        if ((*it)->Visible() && Contains((*it)->Bounds(), point)) {
+            return it->get();
+        }
+    }
+    return nullptr;
+}
+
+void FormWindow::PaintClient(HDC dc) {
+    const RECT client{0, 0, client_size_.cx, client_size_.cy};
+    HBRUSH back = CreateSolidBrush(back_colour_);
+    FillRect(dc, &client, back);
+    DeleteObject(back);
+    if (picture_ != nullptr) {
+        BITMAP size{};
+        GetObjectW(picture_, sizeof(size), &size);
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(source, picture_);
+        BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+    }
+    for (const auto& label : labels_) {
+        label->Paint(dc);
+    }
+}
+
+// Each visible child draws itself into the context at its place, cut to its window region.
+void FormWindow::PrintChildren(HDC dc) {
+    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        // Its own flag: IsWindowVisible would say no for every child of a hidden window.
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) == 0) {
+            continue;
+        }
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&place), 2);
+        const int saved = SaveDC(dc);
+        HRGN clip = CreateRectRgn(0, 0, 0, 0);
+        if (GetWindowRgn(child, clip) == ERROR) {
+            SetRectRgn(clip, 0, 0, place.right - place.left, place.bottom - place.top);
+        }
+        OffsetRgn(clip, place.left, place.top);
+        ExtSelectClipRgn(dc, clip, RGN_AND);
+        DeleteObject(clip);
+        SetViewportOrgEx(dc, place.left, place.top, nullptr);
+        SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_CHILDREN);
+        RestoreDC(dc, saved);
+    }
+}
+
+ClientPicture FormWindow::Snapshot() {
+    if (!Visible() && focus_child_ != nullptr) {
+        // The focus a shown window would give its focus child, told without activating anything.
+        SendMessageW(focus_child_, WM_SETFOCUS, 0, 0);
+    }
+    ClientPicture picture{client_size_.cx, client_size_.cy, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biHeight = -picture.Height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (canvas == nullptr) {
+        DeleteDC(dc);
+        return {};
+    }
+    HGDIOBJ previous = SelectObject(dc, canvas);
+    SendMessageW(window_, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                 PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    picture.Pixels.assign(pixels, pixels + static_cast<std::size_t>(picture.Width) *
+                                               static_cast<std::size_t>(picture.Height));
+    SelectObject(dc, previous);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    return picture;
+}
+
+void FormWindow::Deliver(const forms::MouseHandler& handler, int button, LPARAM lparam) {
+    if (!handler) {
+        return;
+    }
+    // The handler may change or destroy this window: work on a copy.
+    const forms::MouseHandler copy = handler;
+    copy(button, ShiftMask(), static_cast<float>(base::PixelsToTwips(GET_X_LPARAM(lparam))),
+         static_cast<float>(base::PixelsToTwips(GET_Y_LPARAM(lparam))));
+}
+
+void FormWindow::MouseButton(UINT message, WPARAM wparam, LPARAM lparam) {
+    const std::int16_t button = MessageButton(message);
+    const bool down =
+        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    if (down) {
+        if (!pressing_) {
+            pressing_ = true;
+            pressed_label_ = LabelAt(at);
+            SetCapture(window_);
+        }
+        if (pressed_label_ == nullptr) {
+            Deliver(on_down_, button, lparam);
+        }
+        return;
+    }
+    FormLabel* const target = pressed_label_;
+    const bool last_up = pressing_ && HeldButtons(wparam) == 0;
+    if (last_up) {
+        pressing_ = false;
+        pressed_label_ = nullptr;
+        ReleaseCapture();
+    }
+    if (target == nullptr) {
+        Deliver(on_up_, button, lparam);
+    } else if (button == base::kLeftButton && LabelAt(at) == target) {
+        target->Click();
+    }
+}
+
+void FormWindow::MouseMove(WPARAM wparam, LPARAM lparam) {
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    const bool over_label = pressing_ ? pressed_label_ != nullptr : LabelAt(at) != nullptr;
+    if (!over_label) {
+        Deliver(on_move_, HeldButtons(wparam), lparam);
+    }
+}
+
+LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    FormWindow* form = WindowObject<FormWindow>(window, message, lparam);
+    if (form == nullptr || (form->window_ != nullptr && form->window_ != window)) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    if (form->window_ == nullptr) {
+        form->window_ = window;  // messages sent while CreateWindowExW runs
+    }
+    return form->Handle(message, wparam, lparam);
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(window_, &paint);
+            // Drawn off screen first, so that a label's new text never flickers.
+            HDC buffer = CreateCompatibleDC(dc);
+            HBITMAP bitmap = CreateCompatibleBitmap(dc, client_size_.cx, client_size_.cy);
+            HGDIOBJ previous = SelectObject(buffer, bitmap);
+            PaintClient(buffer);
+            const RECT& area = paint.rcPaint;
+            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer,
+                   area.left, area.top, SRCCOPY);
+            SelectObject(buffer, previous);
+            DeleteObject(bitmap);
+            DeleteDC(buffer);
+            EndPaint(window_, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_PRINTCLIENT:
+            PaintClient(reinterpret_cast<HDC>(wparam));
+            return 0;
+        case WM_PRINT:
+            if ((lparam & PRF_CLIENT) != 0) {
+                PaintClient(reinterpret_cast<HDC>(wparam));
+            }
+            if ((lparam & PRF_CHILDREN) != 0) {
+                PrintChildren(reinterpret_cast<HDC>(wparam));
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) != WA_INACTIVE && focus_child_ != nullptr) {
+                SetFocus(focus_child_);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (focus_child_ != nullptr) {
+                SetFocus(focus_child_);
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            MouseButton(message, wparam, lparam);
+            return 0;
+        case WM_MOUSEMOVE:
+            MakeToolTips();
+            MouseMove(wparam, lparam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressing_ = false;
+            pressed_label_ = nullptr;
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+}  // namespace tolvane::win32

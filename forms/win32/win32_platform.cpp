@@ -1,0 +1,159 @@
+#include "forms/win32/win32_platform.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+#include "base/units.h"
+#include "base/quoted.h"
+#include "win32/wic_image.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
+#include "stylerbutton/core/memory_property_store.h"
+#include "stylerbutton/core/property_store.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+constexpr LPCWSTR kTimerClass = L"TolvaneTimers";
+
+styler::PropertyValue ToPropertyValue(const StoredValue& stored) {
+    struct Convert {
+        styler::PropertyValue operator()(std::monostate) const { return {}; }
+        styler::PropertyValue operator()(std::string_view text) const { return std::string(text); }
+        styler::PropertyValue operator()(std::int32_t number) const { return number; }
+        styler::PropertyValue operator()(bool flag) const { return flag; }
+        styler::PropertyValue operator()(const StoredFont& stored_font) const {
+            auto font = std::make_shared<gdi::Font>();
+            font->Name = std::string(stored_font.Name);
+            font->SizePoints = stored_font.SizePoints;
+            font->Weight = stored_font.Weight;
+            font->Charset = stored_font.Charset;
+            font->Italic = stored_font.Italic;
+            font->Underline = stored_font.Underline;
+            font->Strikethrough = stored_font.Strikethrough;
+            return gdi::FontRef(std::move(font));
+        }
+    };
+    return std::visit(Convert{}, stored);
+}
+
+// A failure in a tick handler cannot cross the window procedure: it is reported and ends the
+// program, as an unhandled failure would.
+[[noreturn]] void EndOnFailure(const char* what) {
+    std::fprintf(stderr, "tolvane: %s\n", what);
+    std::fflush(nullptr);
+    ExitProcess(1);
+}
+
+}  // namespace
+
+Win32Platform::Win32Platform(HINSTANCE instance, const StoredDesign& design, int background_id)
+    : instance_(instance), design_(design), background_id_(background_id) {
+    // The tooltip class of the labels.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    RegisterWindowClass(instance, kTimerClass, TimerProcedure, 0);
+    timer_window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    instance, this);
+}
+
+Win32Platform::~Win32Platform() {
+    buttons_.clear();
+    window_.reset();
+    timers_.clear();
+    SetWindowLongPtrW(timer_window_, GWLP_USERDATA, 0);
+    DestroyWindow(timer_window_);
+}
+
+forms::Window& Win32Platform::MakeWindow(const forms::WindowDesign& design) {
+    window_ = std::make_unique<FormWindow>(instance_, design,
+                                           LoadPictureResource(instance_, background_id_));
+    return *window_;
+}
+
+forms::Label& Win32Platform::MakeLabel(const forms::LabelDesign& design) {
+    return window_->AddLabel(design);
+}
+
+FormTimer& Win32Platform::NewTimer() {
+    timers_.push_back(std::make_unique<FormTimer>(timer_window_, timers_.size() + 1, holds_));
+    return *timers_.back();
+}
+
+forms::Timer& Win32Platform::MakeTimer() {
+    return NewTimer();
+}
+
+forms::ButtonHost& Win32Platform::MakeButton(std::string_view name,
+                                                 const forms::ControlDesign& design,
+                                                 gdi::FontRef container_font) {
+    buttons_.push_back(std::make_unique<ButtonWindow>(instance_, *window_, name, design,
+                                                      std::move(container_font), NewTimer(),
+                                                      text_));
+    return *buttons_.back();
+}
+
+forms::ControlDesign Win32Platform::ReadControlDesign(std::string_view name) {
+    for (const StoredControl& control : design_.Controls) {
+        if (!styler::KeysMatch(control.Name, name)) {
+            continue;
+        }
+        forms::ControlDesign result;
+        result.Left = base::TwipsToPixels(control.LeftTwips);
+        result.Top = base::TwipsToPixels(control.TopTwips);
+        result.Width = base::TwipsToPixels(control.WidthTwips);
+        result.Height = base::TwipsToPixels(control.HeightTwips);
+        result.TabIndex = control.TabIndex;
+        result.Visible = control.Visible;
+        auto properties = std::make_unique<styler::MemoryPropertyStore>();
+        for (const StoredProperty& property : control.Properties) {
+            properties->Set(property.Key, ToPropertyValue(property.Value));
+        }
+        result.Properties = std::move(properties);
+        return result;
+    }
+    throw std::runtime_error(std::string(design_.Source) + ": control " +
+                             base::Quoted(name) + " is not in the design");
+}
+
+void Win32Platform::ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
+                                forms::MessageIcon icon) {
+    const std::wstring text = Utf16(text_utf8);
+    const std::wstring title = Utf16(title_utf8);
+    const UINT kind = icon == forms::MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION;
+    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_TASKMODAL | kind);
+}
+
+int Win32Platform::Run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK Win32Platform::TimerProcedure(HWND window, UINT message, WPARAM wparam,
+                                               LPARAM lparam) {
+    Win32Platform* platform = WindowObject<Win32Platform>(window, message, lparam);
+    if (message != WM_TIMER || platform == nullptr) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    if (wparam >= 1 && wparam <= platform->timers_.size()) {
+        try {
+            platform->timers_[wparam - 1]->Fire();
+        } catch (const std::exception& error) {
+            EndOnFailure(error.what());
+        } catch (...) {
+            EndOnFailure("a timer's handler failed");
+        }
+    }
+    return 0;
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,190 @@
+#include "win32/wic_image.h"
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace tolvane::win32 {
+
+namespace {
+
+// Releases a COM interface when it goes out of scope.
+template <class Interface>
+class ComPtr {
+  public:
+    ComPtr() = default;
+    ~ComPtr() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+        }
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+
+    Interface* operator->() const { return pointer_; }
+    Interface* get() const { return pointer_; }
+    Interface** out() { return &pointer_; }
+    void** void_out() { return reinterpret_cast<void**>(&pointer_); }
+
+  private:
+    Interface* pointer_ = nullptr;
+};
+
+bool MakeFactory(ComPtr<IWICImagingFactory>& factory) {
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IWICImagingFactory, factory.void_out()));
+}
+
+std::string Failure(const char* step, HRESULT result) {
+    char code[16];
+    wsprintfA(code, "0x%08lX", static_cast<unsigned long>(result));
+    return std::string(step) + " failed (" + code + ")";
+}
+
+struct ImageType {
+    const char* suffix;
+    const GUID* container;
+};
+
+const ImageType kImageTypes[] = {
+    {"bmp", &GUID_ContainerFormatBmp},   {"jpeg", &GUID_ContainerFormatJpeg},
+    {"jpg", &GUID_ContainerFormatJpeg},  {"png", &GUID_ContainerFormatPng},
+    {"tif", &GUID_ContainerFormatTiff},  {"tiff", &GUID_ContainerFormatTiff},
+};
+
+// JPEG files keep the small texts sharp at this quality (0 to 1), as on Linux.
+constexpr float kJpegQuality = 0.95f;
+
+}  // namespace
+
+HBITMAP LoadPictureResource(HINSTANCE instance, int id) {
+    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    const DWORD size = resource != nullptr ? SizeofResource(instance, resource) : 0;
+    ComPtr<IWICImagingFactory> factory;
+    if (bytes == nullptr || size == 0 || !MakeFactory(factory)) {
+        return nullptr;
+    }
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(factory->CreateStream(stream.out())) ||
+        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), size)) ||
+        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.out())) ||
+        FAILED(decoder->GetFrame(0, frame.out())) ||
+        FAILED(factory->CreateFormatConverter(converter.out())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0) {
+        return nullptr;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    const UINT stride = width * 4;
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+const std::vector<std::string>& WritableImageTypes() {
+    static const std::vector<std::string> types = [] {
+        std::vector<std::string> suffixes;
+        for (const ImageType& type : kImageTypes) {
+            suffixes.emplace_back(type.suffix);
+        }
+        return suffixes;
+    }();
+    return types;
+}
+
+std::optional<std::string> WriteImage(const ClientPicture& picture, std::string_view type,
+                                      const std::wstring& path) {
+    const GUID* container = nullptr;
+    for (const ImageType& known : kImageTypes) {
+        if (type == known.suffix) {
+            container = known.container;
+        }
+    }
+    if (container == nullptr) {
+        return "no encoder for ." + std::string(type);
+    }
+    // Every encoder takes 24-bit BGR rows; each row is padded to 4 bytes.
+    const UINT width = static_cast<UINT>(picture.Width);
+    const UINT height = static_cast<UINT>(picture.Height);
+    const UINT stride = (width * 3 + 3) / 4 * 4;
+    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * height);
+    for (UINT y = 0; y < height; ++y) {
+        for (UINT x = 0; x < width; ++x) {
+            const std::uint32_t pixel = picture.Pixels[static_cast<std::size_t>(y) * width + x];
+            BYTE* target = &rows[static_cast<std::size_t>(y) * stride + x * 3];
+            target[0] = static_cast<BYTE>(pixel);
+            target[1] = static_cast<BYTE>(pixel >> 8);
+            target[2] = static_cast<BYTE>(pixel >> 16);
+        }
+    }
+
+    ComPtr<IWICImagingFactory> factory;
+    if (!MakeFactory(factory)) {
+        return "the Windows Imaging Component is not available";
+    }
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> options;
+    HRESULT result = factory->CreateStream(stream.out());
+    if (FAILED(result) ||
+        FAILED(result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))) {
+        return Failure("opening the file", result);
+    }
+    if (FAILED(result = factory->CreateEncoder(*container, nullptr, encoder.out())) ||
+        FAILED(result = encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) ||
+        FAILED(result = encoder->CreateNewFrame(frame.out(), options.out()))) {
+        return Failure("creating the encoder", result);
+    }
+    if (*container == GUID_ContainerFormatJpeg) {
+        PROPBAG2 name{};
+        name.pstrName = const_cast<LPOLESTR>(L"ImageQuality");
+        VARIANT value;
+        VariantInit(&value);
+        value.vt = VT_R4;
+        value.fltVal = kJpegQuality;
+        options->Write(1, &name, &value);
+    }
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    if (FAILED(result = frame->Initialize(options.get())) ||
+        FAILED(result = frame->SetSize(width, height)) ||
+        FAILED(result = frame->SetPixelFormat(&format))) {
+        return Failure("setting up the image", result);
+    }
+    if (format != GUID_WICPixelFormat24bppBGR) {
+        return "the encoder does not take 24-bit pixels";
+    }
+    if (FAILED(result = frame->WritePixels(height, stride, static_cast<UINT>(rows.size()),
+                                           rows.data())) ||
+        FAILED(result = frame->Commit()) || FAILED(result = encoder->Commit())) {
+        return Failure("writing the image", result);
+    }
+    return std::nullopt;
+}
+
+}  // namespace tolvane::win32
