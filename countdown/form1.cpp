@@ -106,7 +106,7 @@ void Form1::WireDragging() {
 
 bool Form1::Load() {
     // No timer ticks while Load's message is open: the program ends when it is closed.
-    const forms::ScopedTickHold hold(platform_);
+    const base::ScopedTickHold hold;
     return Apply(model_.Load(clock_.Now(), clock_.Today()));
 }
 

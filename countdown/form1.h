@@ -40,8 +40,8 @@ class Form1 {
 
     forms::Window& Window() { return window_; }
     forms::Label& Label(LabelId label) { return *labels_.at(static_cast<std::size_t>(label)); }
-    forms::Timer& Timer1() { return timer1_; }
-    forms::Timer& Timer2() { return timer2_; }
+    base::FormTimer& Timer1() { return timer1_; }
+    base::FormTimer& Timer2() { return timer2_; }
     forms::ButtonHost& StylerButton1() { return *button_; }
     const CountdownModel& Model() const { return model_; }
     bool Ended() const { return ended_; }
@@ -67,8 +67,8 @@ class Form1 {
     forms::Window& window_;
     std::array<forms::Label*, 7> labels_{};
     forms::ButtonHost* button_ = nullptr;
-    forms::Timer& timer1_;
-    forms::Timer& timer2_;
+    base::FormTimer& timer1_;
+    base::FormTimer& timer2_;
     bool ended_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/form_timer.h"
 #include "gdi/colour.h"
 #include "gdi/font.h"
 #include "stylerbutton/core/property_store.h"
@@ -17,13 +18,14 @@ namespace tolvane::forms {
 // message boxes, the stored design of its controls and a host window for its close button. The
 // window's layout, wiring and effects are written once over these interfaces; each desktop (Qt
 // on Linux, user32 and gdi32 on Windows) implements them thinly. The clock and the program's end
-// are toolkit-free already (base::Clock, tolvane::EndProgram).
+// are toolkit-free already (base::Clock, forms::EndProgram), and so are timers: a platform makes
+// base::FormTimers over its own alarm.
 //
 // Everything is used from the one user-interface thread. Objects a platform creates belong to it
 // and live as long as it does.
 
 // A mouse event on the bare client area. `button` and `shift` are the bits of
-// app/runtime/mouse_bits.h: for a press or release the one button that changed, for a move every
+// base/mouse_bits.h: for a press or release the one button that changed, for a move every
 // button held. X and Y are twips from the client area's top-left corner.
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
@@ -91,21 +93,6 @@ struct LabelDesign {
     std::string_view ToolTip;
 };
 
-// A form timer: an interval in milliseconds (0 gives no ticks), an enabled flag and a tick.
-// Ticks are queued on the user-interface thread, never run inside another tick's handler and are
-// dropped while the platform holds ticks (Platform::HoldTicks).
-class Timer {
-  public:
-    virtual ~Timer() = default;
-
-    virtual int Interval() const = 0;
-    // Throws std::invalid_argument naming the value when it is negative.
-    virtual void SetInterval(int interval_ms) = 0;
-    virtual bool Enabled() const = 0;
-    virtual void SetEnabled(bool enabled) = 0;
-    virtual void OnTick(std::function<void()> handler) = 0;
-};
-
 // The icon of a message box.
 enum class MessageIcon { Critical, Information };
 
@@ -144,7 +131,7 @@ class Platform {
     // Called once, before anything else is created.
     virtual Window& MakeWindow(const WindowDesign& design) = 0;
     virtual Label& MakeLabel(const LabelDesign& design) = 0;
-    virtual Timer& MakeTimer() = 0;
+    virtual base::FormTimer& MakeTimer() = 0;
     // The button named `name`, placed as `design` says, with the window's font as its container
     // font. Its properties are not loaded yet.
     virtual ButtonHost& MakeButton(std::string_view name, const ControlDesign& design,
@@ -158,22 +145,6 @@ class Platform {
     // A modal message box with one OK button; returns when the user has closed it.
     virtual void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
                              MessageIcon icon) = 0;
-
-    // While held, no timer delivers a tick: ticks that fall due are dropped. Holds nest.
-    virtual void HoldTicks() = 0;
-    virtual void ReleaseTicks() = 0;
-};
-
-// Holds the platform's ticks for the life of the object.
-class ScopedTickHold {
-  public:
-    explicit ScopedTickHold(Platform& platform) : platform_(platform) { platform_.HoldTicks(); }
-    ~ScopedTickHold() { platform_.ReleaseTicks(); }
-    ScopedTickHold(const ScopedTickHold&) = delete;
-    ScopedTickHold& operator=(const ScopedTickHold&) = delete;
-
-  private:
-    Platform& platform_;
 };
 
 }  // namespace tolvane::forms

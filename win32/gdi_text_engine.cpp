@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "win32/wide_text.h"
+#include "win32/dib.h"
 
 namespace tolvane::win32 {
 
@@ -64,13 +65,8 @@ double GdiTextEngine::TextHeight(const gdi::Surface& surface, std::string_view) 
 
 std::uint32_t* GdiTextEngine::Canvas(int width, int height) {
     if (width > canvas_width_ || height > canvas_height_ || canvas_ == nullptr) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = std::max(width, canvas_width_);
-        info.bmiHeader.biHeight = -std::max(height, canvas_height_);  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDown32BitInfo(std::max(width, canvas_width_),
+                                                 std::max(height, canvas_height_));
         void* bits = nullptr;
         HBITMAP canvas = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (canvas == nullptr) {

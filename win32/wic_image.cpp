@@ -1,4 +1,5 @@
 #include "win32/wic_image.h"
+#include "win32/dib.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -86,13 +87,7 @@ HBITMAP LoadPictureResource(HINSTANCE instance, int id) {
         FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0) {
         return nullptr;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(static_cast<LONG>(width), static_cast<LONG>(height));
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr) {

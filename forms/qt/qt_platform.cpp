@@ -91,20 +91,6 @@ class QtPlatform::LabelAdapter final : public forms::Label {
     FormLabel& label_;
 };
 
-class QtPlatform::TimerAdapter final : public forms::Timer {
-  public:
-    int Interval() const override { return timer_.Interval(); }
-    void SetInterval(int interval_ms) override { timer_.SetInterval(interval_ms); }
-    bool Enabled() const override { return timer_.Enabled(); }
-    void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
-    void OnTick(std::function<void()> handler) override { timer_.OnTick(std::move(handler)); }
-
-    FormTimer& Timer() { return timer_; }
-
-  private:
-    FormTimer timer_;
-};
-
 class QtPlatform::ButtonAdapter final : public forms::ButtonHost {
   public:
     explicit ButtonAdapter(styler::StylerButtonWidget& widget) : widget_(widget) {}
@@ -144,8 +130,8 @@ forms::Label& QtPlatform::MakeLabel(const forms::LabelDesign& design) {
     return *labels_.emplace_back(std::make_unique<LabelAdapter>(*label));
 }
 
-forms::Timer& QtPlatform::MakeTimer() {
-    return *timers_.emplace_back(std::make_unique<TimerAdapter>());
+base::FormTimer& QtPlatform::MakeTimer() {
+    return *timers_.emplace_back(std::make_unique<FormTimer>());
 }
 
 forms::ButtonHost& QtPlatform::MakeButton(std::string_view name,
@@ -185,23 +171,13 @@ void QtPlatform::ShowMessage(std::string_view text_utf8, std::string_view title_
         icon == forms::MessageIcon::Critical ? MessageIcon::Critical : MessageIcon::Information);
 }
 
-void QtPlatform::HoldTicks() {
-    tick_holds_.push_back(std::make_unique<ScopedTickHold>());
-}
-
-void QtPlatform::ReleaseTicks() {
-    if (!tick_holds_.empty()) {
-        tick_holds_.pop_back();
-    }
-}
-
 QImage QtPlatform::Grab() {
     FormWindow& window = QtWindow();
     if (!window.isVisible() && QGuiApplication::platformName() == QLatin1String("offscreen")) {
         // No timer ticks while the showing is processed: the picture is of the settled window.
         // Shown without raising, which the offscreen platform cannot do and says so on standard
         // error; activating it is what moves the focus to the button.
-        const ScopedTickHold hold;
+        const base::ScopedTickHold hold;
         window.QWidget::setVisible(true);
         window.activateWindow();
         QCoreApplication::processEvents();
@@ -217,8 +193,8 @@ FormLabel& QtPlatform::QtLabel(forms::Label& label) {
     return dynamic_cast<LabelAdapter&>(label).Widget();
 }
 
-FormTimer& QtPlatform::QtTimer(forms::Timer& timer) {
-    return dynamic_cast<TimerAdapter&>(timer).Timer();
+FormTimer& QtPlatform::QtTimer(base::FormTimer& timer) {
+    return dynamic_cast<FormTimer&>(timer);
 }
 
 styler::StylerButtonWidget& QtPlatform::QtButton(forms::ButtonHost& button) {

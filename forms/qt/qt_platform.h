@@ -28,15 +28,13 @@ class QtPlatform final : public forms::Platform {
 
     forms::Window& MakeWindow(const forms::WindowDesign& design) override;
     forms::Label& MakeLabel(const forms::LabelDesign& design) override;
-    forms::Timer& MakeTimer() override;
+    base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
                                      gdi::FontRef container_font) override;
     // Throws DesignError.
     forms::ControlDesign ReadControlDesign(std::string_view name) override;
     void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
                      forms::MessageIcon icon) override;
-    void HoldTicks() override;
-    void ReleaseTicks() override;
 
     // The window's client area as it is drawn now. On the offscreen platform a window not yet
     // shown is shown first (which puts nothing on a screen), so that it is activated and its
@@ -46,21 +44,19 @@ class QtPlatform final : public forms::Platform {
     // The Qt objects behind the platform's, for tests and the start routine.
     FormWindow& QtWindow();
     static FormLabel& QtLabel(forms::Label& label);
-    static FormTimer& QtTimer(forms::Timer& timer);
+    static FormTimer& QtTimer(base::FormTimer& timer);
     static styler::StylerButtonWidget& QtButton(forms::ButtonHost& button);
 
   private:
     class WindowAdapter;
     class LabelAdapter;
-    class TimerAdapter;
     class ButtonAdapter;
 
     std::unique_ptr<WindowAdapter> window_;  // its window owns the labels' and button's widgets
     std::vector<std::unique_ptr<LabelAdapter>> labels_;
-    std::vector<std::unique_ptr<TimerAdapter>> timers_;
+    std::vector<std::unique_ptr<FormTimer>> timers_;
     std::vector<std::unique_ptr<ButtonAdapter>> buttons_;
     std::optional<design::Design> design_;  // read on first use; the button stores refer into it
-    std::vector<std::unique_ptr<ScopedTickHold>> tick_holds_;
 };
 
 }  // namespace tolvane::qt

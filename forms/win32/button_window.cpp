@@ -11,6 +11,7 @@
 #include "win32/mouse_bits.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
+#include "win32/dib.h"
 
 namespace tolvane::win32 {
 
@@ -63,7 +64,7 @@ bool IsPress(UINT message) {
 
 ButtonWindow::ButtonWindow(HINSTANCE instance, FormWindow& form, std::string_view name,
                            const forms::ControlDesign& design, gdi::FontRef container_font,
-                           forms::Timer& hover_timer, GdiTextEngine& text)
+                           base::FormTimer& hover_timer, GdiTextEngine& text)
     : form_(form),
       name_(name),
       container_font_(std::move(container_font)),
@@ -162,13 +163,7 @@ void ButtonWindow::CopySurfaceTo(HDC dc) {
         const gdi::Colour c = pixels[i];
         dib_[i] = (c & 0x0000FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
     ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                         static_cast<UINT>(height), dib_.data(), &info, DIB_RGB_COLORS);
 }

@@ -48,7 +48,7 @@ class ButtonWindow final : public forms::ButtonHost, public styler::Container {
   public:
     ButtonWindow(HINSTANCE instance, FormWindow& form, std::string_view name,
                  const forms::ControlDesign& design, gdi::FontRef container_font,
-                 forms::Timer& hover_timer, GdiTextEngine& text);
+                 base::FormTimer& hover_timer, GdiTextEngine& text);
     ~ButtonWindow() override;
     ButtonWindow(const ButtonWindow&) = delete;
     ButtonWindow& operator=(const ButtonWindow&) = delete;
@@ -85,7 +85,7 @@ class ButtonWindow final : public forms::ButtonHost, public styler::Container {
     FormWindow& form_;
     std::string name_;
     gdi::FontRef container_font_;
-    forms::Timer& hover_timer_;
+    base::FormTimer& hover_timer_;
     GdiTextEngine& text_;
     HWND window_ = nullptr;
     gdi::Surface surface_;

@@ -14,6 +14,7 @@
 #include "resources/resource_ids.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
+#include "win32/dib.h"
 
 namespace tolvane::win32 {
 
@@ -258,13 +259,7 @@ ClientPicture FormWindow::Snapshot() {
         SendMessageW(focus_child_, WM_SETFOCUS, 0, 0);
     }
     ClientPicture picture{client_size_.cx, client_size_.cy, {}};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.Width;
-    info.bmiHeader.biHeight = -picture.Height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(picture.Width, picture.Height);
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -81,11 +81,11 @@ forms::Label& Win32Platform::MakeLabel(const forms::LabelDesign& design) {
 }
 
 FormTimer& Win32Platform::NewTimer() {
-    timers_.push_back(std::make_unique<FormTimer>(timer_window_, timers_.size() + 1, holds_));
+    timers_.push_back(std::make_unique<FormTimer>(timer_window_, timers_.size() + 1));
     return *timers_.back();
 }
 
-forms::Timer& Win32Platform::MakeTimer() {
+base::FormTimer& Win32Platform::MakeTimer() {
     return NewTimer();
 }
 

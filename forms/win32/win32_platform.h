@@ -29,7 +29,7 @@ class Win32Platform final : public forms::Platform {
 
     forms::Window& MakeWindow(const forms::WindowDesign& design) override;
     forms::Label& MakeLabel(const forms::LabelDesign& design) override;
-    forms::Timer& MakeTimer() override;
+    base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
                                      gdi::FontRef container_font) override;
     // Throws std::runtime_error naming the design and the control when the design has no such
@@ -39,8 +39,6 @@ class Win32Platform final : public forms::Platform {
     // MB_ICONINFORMATION.
     void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
                      forms::MessageIcon icon) override;
-    void HoldTicks() override { holds_.Hold(); }
-    void ReleaseTicks() override { holds_.Release(); }
 
     // The window MakeWindow made, or nullptr.
     FormWindow* Window() { return window_.get(); }
@@ -55,7 +53,6 @@ class Win32Platform final : public forms::Platform {
     HINSTANCE instance_;
     const StoredDesign& design_;
     int background_id_;
-    TickHolds holds_;
     // A message-only window that receives every timer's WM_TIMER, by the timer's id.
     HWND timer_window_ = nullptr;
     GdiTextEngine text_;

@@ -130,7 +130,7 @@ class Form1SoakTest : public testing::TestWithParam<bool> {
     void Run() {
         {
             // No stray tick of the real timers while the window opens or the counter is clicked.
-            const qt::ScopedTickHold hold;
+            const base::ScopedTickHold hold;
             ASSERT_TRUE(form_.Load());
             form_.Show();
             QCoreApplication::processEvents();

@@ -18,7 +18,7 @@ namespace {
 class FormTimerTest : public testing::Test {
   protected:
     std::int64_t now_ = 1'000'000;
-    MonotonicClock clock_ = [this] { return now_; };
+    base::MonotonicClock clock_ = [this] { return now_; };
 
     static QTimer* QtTimer(FormTimer& timer) { return timer.findChild<QTimer*>(); }
 
@@ -105,7 +105,7 @@ TEST_F(FormTimerTest, TickNeverRunsInsideAnotherTicksHandlerNorWhileHeld) {
     FireWhenDue(outer);
     EXPECT_EQ(inner_ticks, 0);
     {
-        const ScopedTickHold hold;
+        const base::ScopedTickHold hold;
         FireWhenDue(inner);
     }
     EXPECT_EQ(inner_ticks, 0);
