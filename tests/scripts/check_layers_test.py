@@ -6,7 +6,6 @@ Usage: check_layers_test.py CHECKER SOURCE_ROOT
 """
 
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
