@@ -9,6 +9,9 @@
 
 namespace tolvane::program {
 
+// Where a run puts the countdown window: on a screen, or into a screenshot file only.
+enum class Output { Screen, Screenshot };
+
 // What the start routine (Run) needs from the desktop it runs on: Qt Widgets on Linux, user32
 // and gdi32 on Windows. Run calls each at most once, in the order declared, and only those its
 // command line needs.
@@ -26,7 +29,7 @@ class Desktop {
     virtual void DiscardScreenshot() = 0;
     // Prepares the user interface; for a screenshot, one that shows nothing on any screen.
     // Returns false when there is no display to show the window on.
-    virtual bool Start(bool screenshot) = 0;
+    virtual bool Start(Output output) = 0;
     // The forms platform the countdown window is made on; it lives as long as the desktop.
     virtual forms::Platform& MakePlatform() = 0;
     // Writes the window's client area, as drawn now, into the screenshot file as an image of the

@@ -64,7 +64,7 @@ int Run(std::span<const std::string_view> args, Desktop& desktop) {
             return CannotWrite(*line.screenshot, *reason);
         }
     }
-    if (!desktop.Start(line.screenshot.has_value())) {
+    if (!desktop.Start(line.screenshot ? Output::Screenshot : Output::Screen)) {
         PrintLine(stderr, {"tolvane: no display (DISPLAY is not set); use --screenshot FILE.png to "
                            "render the window without one"});
         return kExitBadCommandLine;

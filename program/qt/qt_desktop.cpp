@@ -76,8 +76,8 @@ void QtDesktop::DiscardScreenshot() {
     screenshot_.reset();  // a QSaveFile not committed removes what it began
 }
 
-bool QtDesktop::Start(bool screenshot) {
-    if (screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+bool QtDesktop::Start(program::Output output) {
+    if (output == program::Output::Screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // nothing is shown, so no display is needed
     } else if (!HasDisplay()) {
         return false;

@@ -34,7 +34,7 @@ class QtDesktop final : public program::Desktop {
     // Without a screenshot a display must be named (DISPLAY, WAYLAND_DISPLAY or
     // QT_QPA_PLATFORM); a screenshot runs on the offscreen platform unless QT_QPA_PLATFORM
     // names another.
-    bool Start(bool screenshot) override;
+    bool Start(program::Output output) override;
     forms::Platform& MakePlatform() override;
     std::optional<std::string> CommitScreenshot(std::string_view type) override;
     int RunEventLoop() override;

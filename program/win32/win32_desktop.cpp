@@ -28,7 +28,7 @@ void Win32Desktop::DiscardScreenshot() {
     screenshot_.reset();  // removes the temporary file
 }
 
-bool Win32Desktop::Start(bool) {
+bool Win32Desktop::Start(program::Output) {
     program::InitThemedControls();  // the result is not needed: start-up goes on in every case
     // The pictures are decoded and written by the Windows Imaging Component, a COM library.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

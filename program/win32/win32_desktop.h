@@ -26,7 +26,7 @@ class Win32Desktop final : public program::Desktop {
     void DiscardScreenshot() override;
     // Registers the themed controls and initialises COM for the Windows Imaging Component;
     // Windows always has a display.
-    bool Start(bool screenshot) override;
+    bool Start(program::Output output) override;
     forms::Platform& MakePlatform() override;
     std::optional<std::string> CommitScreenshot(std::string_view type) override;
     int RunEventLoop() override;

@@ -35,8 +35,8 @@ class FakeDesktop final : public Desktop {
         return open_failure;
     }
     void DiscardScreenshot() override { std::fputs("discarded\n", stderr); }
-    bool Start(bool screenshot) override {
-        calls.emplace_back(screenshot ? "start screenshot" : "start");
+    bool Start(Output output) override {
+        calls.emplace_back(output == Output::Screenshot ? "start screenshot" : "start");
         return has_display;
     }
     forms::Platform& MakePlatform() override {
