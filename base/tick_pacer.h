@@ -4,11 +4,12 @@
 
 namespace tolvane::base {
 
-// When a repeating timer's next tick is due. The desktop timers this program was designed on
-// never tick faster than their clock, 64 times a second: an interval below 15.625 ms gets
-// 15.625 ms. The pacer keeps the due times on an exact grid of one period, so delays rounded up
-// to whole milliseconds (16, 16, 15, 16, ...) still average the period and never drift: at 1 ms
-// the day counter's 736 steps from 1080 to 344 take 11.5 s.
+// When a repeating timer's next tick is due. The window's timers tick at most 64 times a
+// second, the pace of the Windows timer clock, on every desktop, so that the counter runs down in
+// the same time everywhere: an interval below 15.625 ms gets 15.625 ms. The pacer keeps the due
+// times on an exact grid of one period, so delays rounded up to whole milliseconds (16, 16, 15,
+// 16, ...) still average the period and never drift: at 1 ms the day counter's 736 steps from
+// 1080 to 344 take 11.5 s.
 //
 // Time is passed in as microseconds of a monotonic clock; the pacer never reads a clock.
 class TickPacer {

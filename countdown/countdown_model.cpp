@@ -7,7 +7,6 @@
 #include "base/date_serial.h"
 #include "base/number_text.h"
 #include "countdown/countdown_model_texts.h"
-#include "countdown/form1_design.h"
 
 namespace tolvane::countdown {
 
@@ -31,13 +30,13 @@ bool IsColoured(LabelId label) {
 
 Effects RefuseClock() {
     return {ShowMessage{std::string(kClockErrorMessage), std::string(kClockErrorTitle),
-                        MessageIcon::Critical},
+                        forms::MessageIcon::Critical},
             EndProgram{}};
 }
 
 ShowMessage SupportEnded() {
     return {std::string(kSupportEndedMessage), std::string(kSupportEndedTitle),
-            MessageIcon::Information};
+            forms::MessageIcon::Information};
 }
 
 Effects CloseWindow() {
@@ -46,12 +45,13 @@ Effects CloseWindow() {
 
 }  // namespace
 
-// The labels start with the texts and colours of the window's design.
+// The labels start with their placeholder texts, in white until the count falls into a band of
+// colour.
 CountdownModel::CountdownModel() {
     for (std::size_t i = 0; i < texts_.size(); ++i) {
-        texts_[i] = std::string(kLabelDesigns.at(i).Text);
-        colours_[i] = kLabelDesigns.at(i).TextColour;
+        texts_[i] = std::string(kStartTexts.at(i));
     }
+    colours_.fill(kWhite);
 }
 
 const std::string& CountdownModel::Text(LabelId label) const {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "gdi/colour.h"
 #include "countdown/countdown_model_effects.h"
+#include "gdi/colour.h"
 
 namespace tolvane::countdown {
 
@@ -17,7 +17,7 @@ enum class LabelId { Label1, Label2, Label3, Label4, Label5, Label6, Label7 };
 // true day count and Label7 the counter as plain text, both hidden), the colours of the five
 // visible labels and Timer2. Every handler reads the texts, converts them where it needs a
 // number and writes texts back, so the text forms are part of the behaviour. The clock is passed
-// in as date serials (app/runtime/date_serial.h).
+// in as date serials (base/date_serial.h).
 class CountdownModel {
   public:
     // The target day, 7 April 2014: the count is 0 on it and negative after it.
@@ -30,7 +30,8 @@ class CountdownModel {
     static constexpr gdi::Colour kYellow = 0x00FFFF;  // fewer than 100 days
     static constexpr gdi::Colour kRed = 0x0000FF;     // fewer than 30 days
 
-    // Texts and colours of the window's design; Timer2 enabled with interval 0.
+    // The start texts (countdown_model_texts.h), the coloured labels white, Timer2 enabled with
+    // interval 0.
     CountdownModel();
 
     const std::string& Text(LabelId label) const;

@@ -4,17 +4,17 @@
 #include <variant>
 #include <vector>
 
+#include "forms/message_icon.h"
+
 namespace tolvane::countdown {
 
 // What the window must do after a CountdownModel operation, carried out in list order.
-
-enum class MessageIcon { Critical, Information };
 
 // A modal message box with one OK button; the next effect waits until the user closes it.
 struct ShowMessage {
     std::string text;
     std::string title;
-    MessageIcon icon;
+    forms::MessageIcon icon;
     bool operator==(const ShowMessage&) const = default;
 };
 

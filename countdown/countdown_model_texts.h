@@ -1,10 +1,16 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace tolvane::countdown {
 
-// The fixed texts the countdown shows at run time (UTF-8).
+// The fixed texts the countdown shows (UTF-8).
+
+// Label1 to Label7 before Load: the counter, the date line, the time left and the hidden counts
+// hold placeholders that Load and the timers replace.
+inline constexpr std::array<std::string_view, 7> kStartTexts{
+    "距离2014年4月8日还剩 ：", "天", "9999年12月31日", "9 9 9 9", "9999", "......", "同时倒计时"};
 
 // Refusal of a clock before 9 June 1905, with the critical icon.
 inline constexpr std::string_view kClockErrorMessage = "系统时间错误！";

@@ -1,19 +1,17 @@
 #include "countdown/form1.h"
 
-#include "forms/end_program.h"
 #include "base/overflow_error.h"
+#include "base/units.h"
 #include "countdown/form1_design.h"
+#include "forms/end_program.h"
 
 namespace tolvane::countdown {
 
 namespace {
 
 constexpr int kLabelCount = 7;
-constexpr int kTwipsPerPixel = 15;
 
-int Pixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
+using base::TwipsToPixels;
 
 gdi::Font ToFont(const FontDesign& design) {
     gdi::Font font;
@@ -24,24 +22,19 @@ gdi::Font ToFont(const FontDesign& design) {
     return font;
 }
 
-forms::MessageIcon ToPlatformIcon(MessageIcon icon) {
-    return icon == MessageIcon::Critical ? forms::MessageIcon::Critical
-                                         : forms::MessageIcon::Information;
-}
-
 }  // namespace
 
 Form1::Form1(forms::Platform& platform, const base::Clock& clock, MessagePresenter presenter)
     : platform_(platform),
       clock_(clock),
       presenter_(std::move(presenter)),
-      window_(platform.MakeWindow(
-          {kFormCaption, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips), kFormBackColour})),
+      window_(platform.MakeWindow({kFormCaption, TwipsToPixels(kClientWidthTwips),
+                                   TwipsToPixels(kClientHeightTwips), kFormBackColour})),
       timer1_(platform.MakeTimer()),
       timer2_(platform.MakeTimer()) {
     if (!presenter_) {
         presenter_ = [&platform](const ShowMessage& message) {
-            platform.ShowMessage(message.text, message.title, ToPlatformIcon(message.icon));
+            platform.ShowMessage(message.text, message.title, message.icon);
         };
     }
     BuildLabels();
@@ -59,13 +52,14 @@ Form1::Form1(forms::Platform& platform, const base::Clock& clock, MessagePresent
 void Form1::BuildLabels() {
     for (int i = 0; i < kLabelCount; ++i) {
         const LabelDesign& design = kLabelDesigns.at(static_cast<std::size_t>(i));
+        const auto id = static_cast<LabelId>(i);
         labels_.at(static_cast<std::size_t>(i)) = &platform_.MakeLabel({
             .Name = design.Name,
-            .Text = design.Text,
-            .Left = Pixels(design.LeftTwips),
-            .Top = Pixels(design.TopTwips),
+            .Text = model_.Text(id),
+            .Left = TwipsToPixels(design.LeftTwips),
+            .Top = TwipsToPixels(design.TopTwips),
             .Visible = design.Visible,
-            .ForeColour = design.TextColour,
+            .ForeColour = model_.ForeColour(id).value_or(kUncolouredLabelColour),
             .Font = ToFont(design.Font),
             .ToolTip = design.ToolTip,
         });

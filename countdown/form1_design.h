@@ -10,6 +10,7 @@ namespace tolvane::countdown {
 
 // The countdown window's design: frame, size, labels and timers, in the window's own unit, the
 // twip (15 twips to the pixel). Kept as data so the layout reads straight against the design.
+// The labels' texts and colours are the CountdownModel's, which starts and changes them.
 
 inline constexpr std::string_view kFormCaption = "Tolvane";
 inline constexpr int kClientWidthTwips = 8250;       // 550 px
@@ -33,31 +34,29 @@ inline constexpr FontDesign kFormFont{"宋体", 9.0, kWeightRegular, kCharsetGb2
 
 struct LabelDesign {
     std::string_view Name;
-    std::string_view Text;
     int LeftTwips;
     int TopTwips;
     bool Visible;
-    gdi::Colour TextColour;
     FontDesign Font;
     int TabIndex;
     std::string_view ToolTip;
 };
 
-inline constexpr gdi::Colour kWhite = 16777215;
-
 // Label1 .. Label7, in order. All are left-aligned, autosized, with a transparent background.
 // clang-format off
 inline constexpr std::array<LabelDesign, 7> kLabelDesigns{{
-    {"Label1", "距离2014年4月8日还剩 ：", 4800, 2040, true, kWhite, {"宋体", 10.5, kWeightBold, kCharsetGb2312}, 5, ""},
-    {"Label2", "天", 5880, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 3, ""},
-    {"Label3", "9999年12月31日", 240, 3960, true, kWhite, {"宋体", 10.5, kWeightRegular, kCharsetGb2312}, 6, ""},
-    {"Label4", "9 9 9 9", 3360, 2760, true, kWhite, {"MS UI Gothic", 35.25, kWeightBold, kCharsetAnsi}, 4,
-     "点击此处直接计算剩余天数"},
-    {"Label5", "9999", 240, 3720, false, 0, kFormFont, 7, ""},
-    {"Label6", "......", 6240, 3240, true, kWhite, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 8, ""},
-    {"Label7", "同时倒计时", 240, 3360, false, 0, kFormFont, 9, ""},
+    {"Label1", 4800, 2040, true, {"宋体", 10.5, kWeightBold, kCharsetGb2312}, 5, ""},
+    {"Label2", 5880, 3240, true, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 3, ""},
+    {"Label3", 240, 3960, true, {"宋体", 10.5, kWeightRegular, kCharsetGb2312}, 6, ""},
+    {"Label4", 3360, 2760, true, {"MS UI Gothic", 35.25, kWeightBold, kCharsetAnsi}, 4, "点击此处直接计算剩余天数"},
+    {"Label5", 240, 3720, false, kFormFont, 7, ""},
+    {"Label6", 6240, 3240, true, {"宋体", 12.0, kWeightBold, kCharsetGb2312}, 8, ""},
+    {"Label7", 240, 3360, false, kFormFont, 9, ""},
 }};
 // clang-format on
+
+// The colour of the labels the countdown never colours, the hidden Label5 and Label7: black.
+inline constexpr gdi::Colour kUncolouredLabelColour = 0;
 
 struct TimerDesign {
     std::string_view Name;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/form_timer.h"
+#include "forms/message_icon.h"
 #include "gdi/colour.h"
 #include "gdi/font.h"
 #include "stylerbutton/core/property_store.h"
@@ -40,8 +41,8 @@ class Window {
     virtual double Left() const = 0;
     virtual double Top() const = 0;
     // Moves the whole window to left and top in twips, keeping its size. Throws
-    // base::OverflowError naming the value when a position lies beyond the 32-bit pixel range;
-    // the window then stays where it is.
+    // base::OverflowError naming the value when a position lies beyond the range of
+    // WindowPositionPixels (window_placement.h); the window then stays where it is.
     virtual void Move(double left_twips, double top_twips) = 0;
 
     // Shows the window modeless and gives it the keyboard focus; hides it.
@@ -92,9 +93,6 @@ struct LabelDesign {
     gdi::Font Font;
     std::string_view ToolTip;
 };
-
-// The icon of a message box.
-enum class MessageIcon { Critical, Information };
 
 // Where the window's stored design puts one of its controls, and the properties the control
 // saved there.

@@ -3,213 +3,42 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "base/clock_value.h"
 #include "base/quoted.h"
 #include "base/utf8.h"
 #include "program/version.h"
 
-namespace tolvane {
+namespace tolvane::program {
 
 namespace {
 
 using base::Quoted;
+using ImageFormats = std::function<std::vector<std::string>()>;
 
-enum class Option { Help, Version, Clock, Screenshot };
-constexpr std::size_t kOptionCount = 4;
+// Checks an option's value (empty for an option without one) and writes what the option asks for
+// into the line. Returns why the value was refused, naming it.
+using Apply = std::optional<std::string> (*)(CommandLine& line, std::string_view value,
+                                             const ImageFormats& image_formats);
 
-struct OptionNames {
-    Option option;
-    std::string_view name;
-};
+std::optional<std::string> ApplyHelp(CommandLine& line, std::string_view, const ImageFormats&) {
+    line.action = CommandLine::Action::Help;
+    return std::nullopt;
+}
 
-// Each name an option answers to; a short name also works with two dashes (--h), as in the
-// command-line parser of the Qt build this program started from.
-constexpr std::array<OptionNames, 6> kOptionNames{{
-    {Option::Help, "h"},
-    {Option::Help, "help"},
-    {Option::Version, "v"},
-    {Option::Version, "version"},
-    {Option::Clock, "clock"},
-    {Option::Screenshot, "screenshot"},
-}};
-
-std::optional<Option> FindOption(std::string_view name) {
-    for (const OptionNames& entry : kOptionNames) {
-        if (entry.name == name) {
-            return entry.option;
-        }
+std::optional<std::string> ApplyVersion(CommandLine& line, std::string_view, const ImageFormats&) {
+    if (line.action == CommandLine::Action::Run) {  // --help, applied first, wins
+        line.action = CommandLine::Action::Version;
     }
     return std::nullopt;
 }
 
-bool TakesValue(Option option) {
-    return option == Option::Clock || option == Option::Screenshot;
-}
-
-// What a pass over the arguments met. Reading goes on past a fault, so that the first unknown
-// option is named even when a later argument is faulty too.
-struct Scan {
-    std::vector<Option> options;
-    std::array<std::vector<std::string>, kOptionCount> values;
-    std::vector<std::string> unknown;
-    std::vector<std::string> positional;
-    // The last value fault, in the words messages quote when nothing better names it.
-    std::string fault;
-    bool failed = false;
-
-    bool IsSet(Option option) const { return std::ranges::find(options, option) != options.end(); }
-    std::vector<std::string>& Values(Option option) {
-        return values.at(static_cast<std::size_t>(option));
-    }
-};
-
-class Scanner {
-  public:
-    explicit Scanner(std::span<const std::string_view> args) : args_(args) {}
-
-    Scan Run() {
-        bool rest_positional = false;
-        for (index_ = 0; index_ < args_.size(); ++index_) {
-            const std::string_view arg = args_[index_];
-            if (rest_positional || arg.size() < 2 || arg[0] != '-') {
-                scan_.positional.emplace_back(arg);
-            } else if (arg == "--") {
-                rest_positional = true;
-            } else if (arg.starts_with("--")) {
-                const std::size_t equals = arg.find('=');
-                const std::string_view name =
-                    equals == std::string_view::npos ? arg.substr(2) : arg.substr(2, equals - 2);
-                if (!Register(name) || !TakeValue(name, arg)) {
-                    scan_.failed = true;
-                }
-            } else {
-                ReadCluster(arg);
-            }
-            if (index_ >= args_.size()) {
-                break;
-            }
-        }
-        return std::move(scan_);
-    }
-
-  private:
-    bool Register(std::string_view name) {
-        if (const auto option = FindOption(name)) {
-            scan_.options.push_back(*option);
-            return true;
-        }
-        scan_.unknown.emplace_back(name);
-        return false;
-    }
-
-    // Folded short options: -hv is -h -v. Each character is an option; one followed by '=' ends
-    // the cluster, and its value is then refused.
-    void ReadCluster(std::string_view arg) {
-        std::string_view name;
-        for (std::size_t pos = 1; pos < arg.size();) {
-            std::uint32_t code_point = 0;
-            const std::size_t length =
-                std::max<std::size_t>(1, base::Utf8Sequence(arg.substr(pos), code_point));
-            name = arg.substr(pos, length);
-            pos += length;
-            if (!Register(name)) {
-                scan_.failed = true;
-            } else if (pos < arg.size() && arg[pos] == '=') {
-                break;
-            }
-        }
-        if (!TakeValue(name, arg)) {
-            scan_.failed = true;
-        }
-    }
-
-    // The value of the option just met: after '=' in its argument, or the next argument.
-    bool TakeValue(std::string_view name, std::string_view arg) {
-        const auto option = FindOption(name);
-        if (!option) {
-            return true;
-        }
-        const std::size_t assign = arg.find('=');
-        if (!TakesValue(*option)) {
-            if (assign != std::string_view::npos) {
-                scan_.fault =
-                    "Unexpected value after '" + std::string(arg.substr(0, assign)) + "'.";
-                return false;
-            }
-            return true;
-        }
-        if (assign != std::string_view::npos) {
-            scan_.Values(*option).emplace_back(arg.substr(assign + 1));
-            return true;
-        }
-        if (++index_ == args_.size()) {
-            scan_.fault = "Missing value after '" + std::string(arg) + "'.";
-            return false;
-        }
-        scan_.Values(*option).emplace_back(args_[index_]);
-        return true;
-    }
-
-    std::span<const std::string_view> args_;
-    std::size_t index_ = 0;
-    Scan scan_;
-};
-
-bool IsShortCluster(std::string_view name) {
-    return name.size() > 1 && name[0] == '-' && name[1] != '-' &&
-           std::all_of(name.begin() + 1, name.end(), [](char c) { return c == 'h' || c == 'v'; });
-}
-
-// An option as a message names it: a cluster of -h and -v can be of any length, so a long one is
-// cut as quoted values are.
-std::string OptionName(std::string_view name) {
-    return name.size() > base::kQuotedMaxLength
-               ? std::string(name.substr(0, base::kQuotedMaxLength)) + "..."
-               : std::string(name);
-}
-
-// How an unknown option was spelled: "--name" when an argument says so, "-n" otherwise.
-std::string OptionSpelling(const std::string& name, std::span<const std::string_view> args) {
-    const std::string long_form = "--" + name;
-    for (const std::string_view arg : args) {
-        if (arg == long_form || arg.starts_with(long_form + '=')) {
-            return long_form;
-        }
-    }
-    return "-" + name;
-}
-
-// Why the arguments were refused, naming the argument the scan stumbled on.
-CommandLineError ScanFailure(const Scan& scan, std::span<const std::string_view> args) {
-    if (!scan.unknown.empty()) {
-        return {"unknown option " + Quoted(OptionSpelling(scan.unknown.front(), args)) +
-                " (try --help)"};
-    }
-    // Otherwise a value is missing at the end or given to an option that takes none.
-    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--clock" || arg == "--screenshot") {
-            if (i + 1 == args.size()) {
-                return {std::string(arg) + " needs a value"};
-            }
-            ++i;
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        if (equals != std::string_view::npos && equals > 0 &&
-            (name == "--help" || name == "--version" || IsShortCluster(name))) {
-            return {OptionName(name) + " takes no value, got " + Quoted(arg.substr(equals + 1))};
-        }
-    }
-    return {"unreadable command line: " + Quoted(scan.fault)};
-}
-
-std::optional<CommandLineError> ApplyClock(CommandLine& line, const std::string& value) {
+std::optional<std::string> ApplyClock(CommandLine& line, std::string_view value,
+                                      const ImageFormats&) {
     auto parsed = base::ParseClockValue(value);
     if (auto* error = std::get_if<base::ClockValueError>(&parsed)) {
-        return CommandLineError{error->message};
+        return std::move(error->message);
     }
     line.clock = std::get<double>(parsed);
     return std::nullopt;
@@ -238,27 +67,235 @@ std::string Suffix(std::string_view name) {
     return suffix;
 }
 
-std::optional<CommandLineError> ApplyScreenshot(
-    CommandLine& line, const std::string& name,
-    const std::function<std::vector<std::string>()>& find_image_formats) {
+// Asks for the image formats only for a name worth checking: finding them can be slow.
+std::optional<std::string> ApplyScreenshot(CommandLine& line, std::string_view name,
+                                           const ImageFormats& image_formats) {
     if (name.empty()) {
-        return CommandLineError{"--screenshot needs a file name, got " + Quoted(name)};
+        return "--screenshot needs a file name, got " + Quoted(name);
     }
-    const std::vector<std::string> image_formats = find_image_formats();
+    const std::vector<std::string> formats = image_formats();
     std::string format = Suffix(name);
-    if (format.empty() || std::ranges::find(image_formats, format) == image_formats.end()) {
+    if (format.empty() || std::ranges::find(formats, format) == formats.end()) {
         std::string types;
-        for (const std::string& known : image_formats) {
+        for (const std::string& known : formats) {
             types += " ." + known;
         }
-        return CommandLineError{"--screenshot " + Quoted(name) +
-                                (format.empty() ? ": no image type" : ": unknown image type") +
-                                "; the file name must end in one of" + types};
+        return "--screenshot " + Quoted(name) +
+               (format.empty() ? ": no image type" : ": unknown image type") +
+               "; the file name must end in one of" + types;
     }
-    line.screenshot = name;
+    line.screenshot = std::string(name);
     line.screenshot_format = std::move(format);
     return std::nullopt;
 }
+
+struct OptionSpec {
+    // "" for none. A short name works alone (-h), folded with others (-hv) and with two dashes
+    // (--h).
+    std::string_view short_name;
+    std::string_view long_name;
+    // An option with a value takes it after '=' in its argument or as the next argument.
+    bool takes_value;
+    Apply apply;
+};
+
+// Every option, in the order they are applied once the scan has found no fault: a refused
+// --clock is named before a refused --screenshot, and help wins over version.
+constexpr std::array<OptionSpec, 4> kOptions{{
+    {"h", "help", false, ApplyHelp},
+    {"v", "version", false, ApplyVersion},
+    {"", "clock", true, ApplyClock},
+    {"", "screenshot", true, ApplyScreenshot},
+}};
+
+// Folded short options never take a value, so a cluster is read on its own.
+static_assert(std::ranges::none_of(kOptions, [](const OptionSpec& option) {
+    return !option.short_name.empty() && option.takes_value;
+}));
+
+std::optional<std::size_t> FindOption(std::string_view OptionSpec::*spelling,
+                                      std::string_view name) {
+    if (name.empty()) {
+        return std::nullopt;  // an option without a short name has none to match
+    }
+    for (std::size_t row = 0; row < kOptions.size(); ++row) {
+        if (kOptions[row].*spelling == name) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+// The kinds of fault, the most telling first. A refusal names a fault of the earliest kind met;
+// of several of that kind, the first one met, except where said otherwise.
+enum class FaultKind {
+    NotUtf8,
+    UnknownOption,
+    // A value missing at the end, or one given to an option that takes none.
+    UnwantedOrMissingValue,
+    // A value after a short name spelled with two dashes (--h=1), in general words; the last
+    // one met is named.
+    ValueAfterDashedShortName,
+    UnexpectedArgument,
+    // An option with a value given twice; named in table order, not argument order.
+    Repeated,
+};
+
+struct Fault {
+    FaultKind kind;
+    std::size_t row;  // the option's, for Repeated
+    std::string message;
+};
+
+bool Outranks(FaultKind kind, std::size_t row, const Fault& held) {
+    if (kind != held.kind) {
+        return kind < held.kind;
+    }
+    if (kind == FaultKind::Repeated) {
+        return row < held.row;
+    }
+    return kind == FaultKind::ValueAfterDashedShortName;
+}
+
+// An option as a message names it: a cluster of short options can be of any length, so a long
+// one is cut as quoted values are.
+std::string OptionName(std::string_view name) {
+    return name.size() > base::kQuotedMaxLength
+               ? std::string(name.substr(0, base::kQuotedMaxLength)) + "..."
+               : std::string(name);
+}
+
+// One pass over the arguments. It reads on past a fault, recording each where it meets it with
+// its message, so that the most telling one is named; the values are applied only to a line
+// without faults.
+class Scanner {
+  public:
+    explicit Scanner(std::span<const std::string_view> args) : args_(args) {}
+
+    std::variant<CommandLine, CommandLineError> Scan(const ImageFormats& image_formats) {
+        bool rest_positional = false;
+        while (next_ < args_.size()) {
+            const std::string_view arg = Take();
+            if (rest_positional || arg.size() < 2 || arg[0] != '-') {
+                Record(FaultKind::UnexpectedArgument,
+                       "unexpected argument " + Quoted(arg) + " (try --help)");
+            } else if (arg == "--") {
+                rest_positional = true;
+            } else if (arg.starts_with("--")) {
+                ReadLong(arg);
+            } else {
+                ReadCluster(arg);
+            }
+        }
+        if (fault_) {
+            return CommandLineError{std::move(fault_->message)};
+        }
+        CommandLine line;
+        for (std::size_t row = 0; row < kOptions.size(); ++row) {
+            if (!given_[row]) {
+                continue;
+            }
+            if (auto refusal = kOptions[row].apply(line, *given_[row], image_formats)) {
+                return CommandLineError{std::move(*refusal)};
+            }
+        }
+        return line;
+    }
+
+  private:
+    std::string_view Take() {
+        const std::string_view arg = args_[next_++];
+        if (!base::IsValidUtf8(arg)) {
+            Record(FaultKind::NotUtf8, "argument " + Quoted(arg) +
+                                           " is not valid UTF-8 (file names too must be UTF-8)");
+        }
+        return arg;
+    }
+
+    void Record(FaultKind kind, std::string message, std::size_t row = 0) {
+        if (!fault_ || Outranks(kind, row, *fault_)) {
+            fault_ = Fault{kind, row, std::move(message)};
+        }
+    }
+
+    void Give(std::size_t row, std::string_view value = {}) {
+        if (given_[row] && kOptions[row].takes_value) {
+            Record(FaultKind::Repeated,
+                   "--" + std::string(kOptions[row].long_name) + " given more than once", row);
+        }
+        given_[row] = value;
+    }
+
+    void Unknown(std::string_view spelling) {
+        Record(FaultKind::UnknownOption, "unknown option " + Quoted(spelling) + " (try --help)");
+    }
+
+    void NoValueWanted(std::string_view option, std::string_view value) {
+        Record(FaultKind::UnwantedOrMissingValue,
+               OptionName(option) + " takes no value, got " + Quoted(value));
+    }
+
+    // --name, --name=value or --name followed by its value.
+    void ReadLong(std::string_view arg) {
+        const std::size_t equals = arg.find('=');
+        const std::string_view option = arg.substr(0, equals);
+        const std::string_view name = option.substr(2);
+        auto row = FindOption(&OptionSpec::long_name, name);
+        if (!row) {
+            row = FindOption(&OptionSpec::short_name, name);
+        }
+        if (!row) {
+            Unknown(option);
+            return;
+        }
+        const OptionSpec& spec = kOptions[*row];
+        if (equals != std::string_view::npos) {
+            const std::string_view value = arg.substr(equals + 1);
+            if (spec.takes_value) {
+                Give(*row, value);
+            } else if (name == spec.long_name) {
+                NoValueWanted(option, value);
+            } else {
+                Record(FaultKind::ValueAfterDashedShortName,
+                       "unreadable command line: " +
+                           Quoted("Unexpected value after '" + std::string(option) + "'."));
+            }
+        } else if (!spec.takes_value) {
+            Give(*row);
+        } else if (next_ == args_.size()) {
+            Record(FaultKind::UnwantedOrMissingValue, std::string(arg) + " needs a value");
+        } else {
+            Give(*row, Take());
+        }
+    }
+
+    // Folded short options: -hv is -h -v, each character (a whole UTF-8 sequence) an option.
+    // One followed by '=' ends the cluster, and its value is refused.
+    void ReadCluster(std::string_view arg) {
+        for (std::size_t pos = 1; pos < arg.size();) {
+            std::uint32_t code_point = 0;
+            const std::size_t length =
+                std::max<std::size_t>(1, base::Utf8Sequence(arg.substr(pos), code_point));
+            const std::string_view name = arg.substr(pos, length);
+            pos += length;
+            const auto row = FindOption(&OptionSpec::short_name, name);
+            if (!row) {
+                Unknown("-" + std::string(name));
+            } else if (pos < arg.size() && arg[pos] == '=') {
+                NoValueWanted(arg.substr(0, pos), arg.substr(pos + 1));
+                return;
+            } else {
+                Give(*row);
+            }
+        }
+    }
+
+    std::span<const std::string_view> args_;
+    std::size_t next_ = 0;
+    // Each option's value as given last (empty for one without a value), by table row.
+    std::array<std::optional<std::string_view>, kOptions.size()> given_;
+    std::optional<Fault> fault_;
+};
 
 }  // namespace
 
@@ -270,45 +307,7 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
     std::span<const std::string_view> args,
     const std::function<std::vector<std::string>()>& image_formats) {
-    for (const std::string_view arg : args) {
-        if (!base::IsValidUtf8(arg)) {
-            return CommandLineError{"argument " + Quoted(arg) +
-                                    " is not valid UTF-8 (file names too must be UTF-8)"};
-        }
-    }
-    Scan scan = Scanner(args).Run();
-    if (scan.failed) {
-        return ScanFailure(scan, args);
-    }
-    if (!scan.positional.empty()) {
-        return CommandLineError{"unexpected argument " + Quoted(scan.positional.front()) +
-                                " (try --help)"};
-    }
-    for (const auto& [option, name] :
-         {std::pair{Option::Clock, "--clock"}, std::pair{Option::Screenshot, "--screenshot"}}) {
-        if (scan.Values(option).size() > 1) {
-            return CommandLineError{std::string(name) + " given more than once"};
-        }
-    }
-
-    CommandLine line;
-    if (scan.IsSet(Option::Clock)) {
-        if (auto error = ApplyClock(line, scan.Values(Option::Clock).back())) {
-            return *error;
-        }
-    }
-    if (scan.IsSet(Option::Screenshot)) {
-        if (auto error =
-                ApplyScreenshot(line, scan.Values(Option::Screenshot).back(), image_formats)) {
-            return *error;
-        }
-    }
-    if (scan.IsSet(Option::Help)) {
-        line.action = CommandLine::Action::Help;
-    } else if (scan.IsSet(Option::Version)) {
-        line.action = CommandLine::Action::Version;
-    }
-    return line;
+    return Scanner(args).Scan(image_formats);
 }
 
 std::string HelpText() {
@@ -372,4 +371,4 @@ std::optional<int> AnswerWithoutWindow(const std::variant<CommandLine, CommandLi
     return std::nullopt;
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::program

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace tolvane {
+namespace tolvane::program {
 
 // What the command line asks for. Without arguments the program runs on the system clock.
 struct CommandLine {
@@ -33,10 +33,13 @@ struct CommandLineError {
 
 // Reads the arguments after the program name, as UTF-8 bytes. Options: --clock
 // "YYYY-MM-DD hh:mm:ss", --screenshot FILE (each also as --option=value), -h/--help,
-// -v/--version; short options fold together (-hv), an option that takes a value takes the next
-// argument whatever it looks like, and "--" makes the rest plain arguments (none is expected).
-// A screenshot's suffix must name one of image_formats (lower-case names such as "png"). Every
-// argument must be valid UTF-8, so that a file name is written under the very bytes given.
+// -v/--version (help wins); a short name also works with two dashes (--h), short options fold
+// together (-hv), an option that takes a value takes the next argument whatever it looks like,
+// and "--" makes the rest plain arguments (none is expected). A screenshot's suffix must name one
+// of image_formats (lower-case names such as "png"). Every argument must be valid UTF-8, so that
+// a file name is written under the very bytes given. Of several faults the refusal names the
+// most telling: an argument that is not UTF-8, then the first unknown option, then the first
+// missing or unwanted value, then the first plain argument, then a repeated option.
 std::variant<CommandLine, CommandLineError> ParseCommandLine(
     std::span<const std::string_view> args, const std::vector<std::string>& image_formats);
 // The same, asking for the image formats only when a screenshot is given: on Linux finding them
@@ -65,4 +68,4 @@ void PrintLine(std::FILE* stream, std::initializer_list<std::string_view> pieces
 // line that runs the program.
 std::optional<int> AnswerWithoutWindow(const std::variant<CommandLine, CommandLineError>& parsed);
 
-}  // namespace tolvane
+}  // namespace tolvane::program

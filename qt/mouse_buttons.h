@@ -8,7 +8,7 @@
 
 namespace tolvane::qt {
 
-// Qt's mouse buttons and modifier keys in the bits of app/runtime/mouse_bits.h, as the window and
+// Qt's mouse buttons and modifier keys in the bits of base/mouse_bits.h, as the window and
 // its controls report them to their handlers.
 
 // The bits of the given buttons; for a press or release pass the one button that changed, for a

@@ -8,7 +8,7 @@
 
 namespace tolvane::win32 {
 
-// The window messages' mouse buttons and modifier keys in the bits of app/runtime/mouse_bits.h.
+// The window messages' mouse buttons and modifier keys in the bits of base/mouse_bits.h.
 
 // Every button a mouse message's wParam says is held (MK_LBUTTON, MK_RBUTTON, MK_MBUTTON).
 std::int16_t HeldButtons(WPARAM key_state);

@@ -45,6 +45,13 @@ void FormLabel::SetForeColor(gdi::Colour colour) {
     setPalette(palette);
 }
 
+void FormLabel::SetAccessibleName(std::string_view utf8) {
+    const QString name = FromUtf8(utf8);
+    if (accessibleName() != name) {
+        setAccessibleName(name);
+    }
+}
+
 void FormLabel::SetFormFont(const gdi::Font& font) {
     setFont(ToQFont(font));
     font_spec_ = font;

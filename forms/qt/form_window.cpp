@@ -11,11 +11,12 @@
 #include <QScreen>
 #include <QTimerEvent>
 
+#include "base/units.h"
 #include "forms/qt/form_window_accessible.h"
+#include "forms/qt/x11_window_hints.h"
+#include "forms/window_placement.h"
 #include "qt/mouse_buttons.h"
 #include "qt/qt_colour.h"
-#include "base/units.h"
-#include "forms/qt/x11_window_hints.h"
 
 namespace tolvane::qt {
 
@@ -66,22 +67,12 @@ double FormWindow::Top() const {
     return base::PixelsToTwips(pos().y());
 }
 
-namespace {
-// Whole pixels for a window position in twips. Qt's widget geometry holds at most
-// QWIDGETSIZE_MAX in each direction; beyond that its rectangle arithmetic would overflow.
-int PositionPixels(double twips) {
-    const int pixels = base::TwipsToPixels(twips);
-    if (pixels > QWIDGETSIZE_MAX || pixels < -QWIDGETSIZE_MAX) {
-        throw base::OverflowError("overflow: window position " + std::to_string(twips) +
-                                     " twips is beyond the screen coordinate range");
-    }
-    return pixels;
-}
-}  // namespace
+// Qt's own bound on widget geometry is the one the shared position check keeps.
+static_assert(QWIDGETSIZE_MAX == forms::kMaxWindowPositionPixels);
 
 void FormWindow::Move(double left_twips, double top_twips) {
-    const int left = PositionPixels(left_twips);
-    const int top = PositionPixels(top_twips);
+    const int left = forms::WindowPositionPixels(left_twips);
+    const int top = forms::WindowPositionPixels(top_twips);
     placed_ = true;  // a window placed before it is first shown opens there, not centred
     centred_without_frame_ = false;
     move(left, top);
@@ -95,8 +86,10 @@ void FormWindow::CentreOnScreen() {
     const QRect available = screen->availableGeometry();
     const QSize frame = frameGeometry().size();
     centred_frame_size_ = frame;
-    move(available.x() + (available.width() - frame.width()) / 2,
-         available.y() + (available.height() - frame.height()) / 2);
+    const forms::ScreenPoint corner =
+        forms::CentredIn({available.x(), available.y(), available.width(), available.height()},
+                         frame.width(), frame.height());
+    move(corner.X, corner.Y);
 }
 
 void FormWindow::setVisible(bool visible) {
@@ -172,13 +165,13 @@ void FormWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void FormWindow::Deliver(const MouseHandler& handler, int button, QMouseEvent* event) {
+void FormWindow::Deliver(const forms::MouseHandler& handler, int button, QMouseEvent* event) {
     event->accept();
     if (!handler) {
         return;
     }
     // The handler may change or destroy this window: work on a copy.
-    const MouseHandler copy = handler;
+    const forms::MouseHandler copy = handler;
     // Measured from the window's place in whole pixels of the window, the one Left, Top and Move
     // use, rather than from where its pixels fell on the screen: at a fractional pixel ratio
     // (125 %, 150 %) the screen rounds that place to whole screen pixels, and a drag measured

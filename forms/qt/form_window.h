@@ -8,27 +8,25 @@
 #include <QImage>
 #include <QWidget>
 
+#include "forms/forms_platform.h"
 #include "gdi/colour.h"
 
 namespace tolvane::qt {
 
-// A mouse event on the bare client area. `button` and `shift` are the bits of mouse_buttons.h: for
-// a press or release the one button that changed, for a move every button held. X and Y are twips
-// from the client area's top-left at the place Left and Top give (on a screen of a fractional pixel
-// ratio the area shows up to half a screen pixel from there, rounded to whole screen pixels).
-using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
-
-// A form's top-level window: a fixed single-line frame with a title and no title-bar buttons or
-// system menu, no taskbar entry, a client area of a fixed size in pixels, a background colour
-// with a picture drawn over it at its own size from the top-left corner (not stretched). The
-// picture may come in several resolutions, and the window draws the one that suits the density
-// of its screen.
+// A form's top-level window on Qt Widgets, the forms::Window of the Qt platform: a fixed
+// single-line frame with a title and no title-bar buttons or system menu, no taskbar entry, a
+// client area of a fixed size in pixels, a background colour with a picture drawn over it at its
+// own size from the top-left corner (not stretched). The picture may come in several
+// resolutions, and the window draws the one that suits the density of its screen.
 // The first time it is shown it opens centred on its screen (frame included, once a window
 // manager has added one), unless Move placed it before; it takes the keyboard focus when shown.
 //
 // Positions are the whole window's (frame included) on the screen, in twips. Mouse events that
-// no child takes arrive through the three handlers. A close by the system closes it as usual.
-class FormWindow : public QWidget {
+// no child takes arrive through the three handlers, measured from the client area's top-left at
+// the place Left and Top give (on a screen of a fractional pixel ratio the area shows up to half
+// a screen pixel from there, rounded to whole screen pixels). A close by the system closes it as
+// usual.
+class FormWindow : public QWidget, public forms::Window {
     Q_OBJECT
 
   public:
@@ -43,22 +41,19 @@ class FormWindow : public QWidget {
     // other smoothly scaled. Null images are left out.
     void SetPicture(std::vector<QImage> resolutions);
 
-    // Left and top of the whole window on the screen, in twips.
-    double Left() const;
-    double Top() const;
-    // Moves the whole window to the given left and top in twips (rounded to whole pixels, halves
-    // to even), keeping its size. Throws base::OverflowError naming the value when a position
-    // is not a number or beyond the 32-bit pixel range; the window then stays where it is.
-    void Move(double left_twips, double top_twips);
-
-    bool Visible() const { return isVisible(); }
+    double Left() const override;
+    double Top() const override;
+    // Rounds to whole pixels, halves to even. Also refuses a position that is not a number.
+    void Move(double left_twips, double top_twips) override;
+    void Show() override { show(); }
+    void Hide() override { hide(); }
+    bool Visible() const override { return isVisible(); }
+    void OnMouseDown(forms::MouseHandler handler) override { on_mouse_down_ = std::move(handler); }
+    void OnMouseMove(forms::MouseHandler handler) override { on_mouse_move_ = std::move(handler); }
+    void OnMouseUp(forms::MouseHandler handler) override { on_mouse_up_ = std::move(handler); }
 
     // Puts the whole window in the middle of the available area of its screen.
     void CentreOnScreen();
-
-    void OnMouseDown(MouseHandler handler) { on_mouse_down_ = std::move(handler); }
-    void OnMouseMove(MouseHandler handler) { on_mouse_move_ = std::move(handler); }
-    void OnMouseUp(MouseHandler handler) { on_mouse_up_ = std::move(handler); }
 
     void setVisible(bool visible) override;
 
@@ -74,7 +69,7 @@ class FormWindow : public QWidget {
 
   private:
     void RecentreOnceFramed();
-    void Deliver(const MouseHandler& handler, int button, QMouseEvent* event);
+    void Deliver(const forms::MouseHandler& handler, int button, QMouseEvent* event);
     const QImage* PictureFor(qreal device_pixel_ratio) const;
 
     QColor back_colour_;
@@ -89,9 +84,9 @@ class FormWindow : public QWidget {
     // without a move or an activation that would tell this window of it.
     QBasicTimer frame_watch_;
     int frame_watch_ticks_ = 0;
-    MouseHandler on_mouse_down_;
-    MouseHandler on_mouse_move_;
-    MouseHandler on_mouse_up_;
+    forms::MouseHandler on_mouse_down_;
+    forms::MouseHandler on_mouse_move_;
+    forms::MouseHandler on_mouse_up_;
 };
 
 }  // namespace tolvane::qt

@@ -9,9 +9,9 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::string_view text_utf8,
-                                            std::string_view title_utf8, MessageIcon icon) {
+                                            std::string_view title_utf8, forms::MessageIcon icon) {
     auto box = std::make_unique<QMessageBox>(
-        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        icon == forms::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         FromUtf8(title_utf8), FromUtf8(text_utf8), QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Ok);
@@ -21,7 +21,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::string_view te
 }
 
 void ShowMessage(QWidget* parent, std::string_view text_utf8, std::string_view title_utf8,
-                 MessageIcon icon) {
+                 forms::MessageIcon icon) {
     const auto box = MakeMessageBox(parent, text_utf8, title_utf8, icon);
     box->exec();
 }

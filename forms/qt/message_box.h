@@ -5,18 +5,18 @@
 
 #include <QMessageBox>
 
-namespace tolvane::qt {
+#include "forms/message_icon.h"
 
-enum class MessageIcon { Critical, Information };
+namespace tolvane::qt {
 
 // A modal message box with a text, a title, one OK button and an icon; the text is plain text.
 // Its window title is the given title, so tests find it among the top-level windows.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::string_view text_utf8,
-                                            std::string_view title_utf8, MessageIcon icon);
+                                            std::string_view title_utf8, forms::MessageIcon icon);
 
 // Shows the message box and returns when it is closed. With no parent it is modal for the whole
 // application.
 void ShowMessage(QWidget* parent, std::string_view text_utf8, std::string_view title_utf8,
-                 MessageIcon icon);
+                 forms::MessageIcon icon);
 
 }  // namespace tolvane::qt

@@ -41,56 +41,6 @@ std::vector<QImage> BackgroundPictures() {
 
 }  // namespace
 
-class QtPlatform::WindowAdapter final : public forms::Window {
-  public:
-    explicit WindowAdapter(const forms::WindowDesign& design)
-        : window_(design.Caption, QSize(design.ClientWidth, design.ClientHeight)) {}
-
-    double Left() const override { return window_.Left(); }
-    double Top() const override { return window_.Top(); }
-    void Move(double left_twips, double top_twips) override { window_.Move(left_twips, top_twips); }
-    void Show() override { window_.show(); }
-    void Hide() override { window_.hide(); }
-    bool Visible() const override { return window_.Visible(); }
-    void OnMouseDown(forms::MouseHandler handler) override {
-        window_.OnMouseDown(std::move(handler));
-    }
-    void OnMouseMove(forms::MouseHandler handler) override {
-        window_.OnMouseMove(std::move(handler));
-    }
-    void OnMouseUp(forms::MouseHandler handler) override {
-        window_.OnMouseUp(std::move(handler));
-    }
-
-    FormWindow& Widget() { return window_; }
-
-  private:
-    FormWindow window_;
-};
-
-class QtPlatform::LabelAdapter final : public forms::Label {
-  public:
-    explicit LabelAdapter(FormLabel& label) : label_(label) {}
-
-    std::string Text() const override { return label_.Text(); }
-    void SetText(std::string_view utf8) override { label_.SetText(utf8); }
-    gdi::Colour ForeColor() const override { return label_.ForeColor(); }
-    void SetForeColor(gdi::Colour colour) override { label_.SetForeColor(colour); }
-    void SetAccessibleName(std::string_view utf8) override {
-        // Setting the same name again would still notify assistive technology.
-        const QString name = FromUtf8(utf8);
-        if (label_.accessibleName() != name) {
-            label_.setAccessibleName(name);
-        }
-    }
-    void OnClick(std::function<void()> handler) override { label_.OnClick(std::move(handler)); }
-
-    FormLabel& Widget() { return label_; }
-
-  private:
-    FormLabel& label_;
-};
-
 class QtPlatform::ButtonAdapter final : public forms::ButtonHost {
   public:
     explicit ButtonAdapter(styler::StylerButtonWidget& widget) : widget_(widget) {}
@@ -112,14 +62,15 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 forms::Window& QtPlatform::MakeWindow(const forms::WindowDesign& design) {
-    window_ = std::make_unique<WindowAdapter>(design);
-    window_->Widget().SetBackColor(design.BackColour);
-    window_->Widget().SetPicture(BackgroundPictures());
+    window_ = std::make_unique<FormWindow>(design.Caption,
+                                           QSize(design.ClientWidth, design.ClientHeight));
+    window_->SetBackColor(design.BackColour);
+    window_->SetPicture(BackgroundPictures());
     return *window_;
 }
 
 forms::Label& QtPlatform::MakeLabel(const forms::LabelDesign& design) {
-    auto* label = new FormLabel(&QtWindow());
+    auto* label = new FormLabel(window_.get());  // the window owns it
     label->setObjectName(FromUtf8(design.Name));
     label->SetFormFont(design.Font);
     label->SetForeColor(design.ForeColour);
@@ -127,17 +78,16 @@ forms::Label& QtPlatform::MakeLabel(const forms::LabelDesign& design) {
     label->move(design.Left, design.Top);
     label->SetText(design.Text);
     label->setVisible(design.Visible);
-    return *labels_.emplace_back(std::make_unique<LabelAdapter>(*label));
+    return *label;
 }
 
 base::FormTimer& QtPlatform::MakeTimer() {
     return *timers_.emplace_back(std::make_unique<FormTimer>());
 }
 
-forms::ButtonHost& QtPlatform::MakeButton(std::string_view name,
-                                             const forms::ControlDesign& design,
-                                             gdi::FontRef container_font) {
-    auto* widget = new styler::StylerButtonWidget(std::string(name), &QtWindow());
+forms::ButtonHost& QtPlatform::MakeButton(std::string_view name, const forms::ControlDesign& design,
+                                          gdi::FontRef container_font) {
+    auto* widget = new styler::StylerButtonWidget(std::string(name), window_.get());
     widget->setGeometry(design.Left, design.Top, design.Width, design.Height);
     widget->setVisible(design.Visible);
     widget->SetContainerFont(std::move(container_font));
@@ -166,9 +116,7 @@ forms::ControlDesign QtPlatform::ReadControlDesign(std::string_view name) {
 
 void QtPlatform::ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
                              forms::MessageIcon icon) {
-    qt::ShowMessage(
-        nullptr, text_utf8, title_utf8,
-        icon == forms::MessageIcon::Critical ? MessageIcon::Critical : MessageIcon::Information);
+    qt::ShowMessage(nullptr, text_utf8, title_utf8, icon);
 }
 
 QImage QtPlatform::Grab() {
@@ -186,11 +134,11 @@ QImage QtPlatform::Grab() {
 }
 
 FormWindow& QtPlatform::QtWindow() {
-    return window_->Widget();
+    return *window_;
 }
 
 FormLabel& QtPlatform::QtLabel(forms::Label& label) {
-    return dynamic_cast<LabelAdapter&>(label).Widget();
+    return dynamic_cast<FormLabel&>(label);
 }
 
 FormTimer& QtPlatform::QtTimer(base::FormTimer& timer) {

@@ -7,18 +7,18 @@
 #include <QImage>
 
 #include "design/design_store.h"
-#include "forms/qt/form_label.h"
-#include "qt/form_timer.h"
-#include "forms/qt/form_window.h"
 #include "forms/forms_platform.h"
+#include "forms/qt/form_label.h"
+#include "forms/qt/form_window.h"
+#include "qt/form_timer.h"
 #include "stylerbutton/qt/styler_button_widget.h"
 
 namespace tolvane::qt {
 
 // The forms platform on Qt Widgets: the window is a FormWindow showing the program's background
 // picture, labels are FormLabels, timers FormTimers, the close button a StylerButtonWidget, and
-// the stored design is the program's embedded form1_design.json. Each is seen through a thin
-// adapter, so the forms layer itself stays free of the countdown window's interfaces.
+// the stored design is the program's embedded form1_design.json. The button's widget, which
+// knows nothing of the forms platform, is seen through a thin adapter.
 class QtPlatform final : public forms::Platform {
   public:
     QtPlatform();
@@ -30,7 +30,7 @@ class QtPlatform final : public forms::Platform {
     forms::Label& MakeLabel(const forms::LabelDesign& design) override;
     base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
-                                     gdi::FontRef container_font) override;
+                                  gdi::FontRef container_font) override;
     // Throws DesignError.
     forms::ControlDesign ReadControlDesign(std::string_view name) override;
     void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
@@ -48,12 +48,9 @@ class QtPlatform final : public forms::Platform {
     static styler::StylerButtonWidget& QtButton(forms::ButtonHost& button);
 
   private:
-    class WindowAdapter;
-    class LabelAdapter;
     class ButtonAdapter;
 
-    std::unique_ptr<WindowAdapter> window_;  // its window owns the labels' and button's widgets
-    std::vector<std::unique_ptr<LabelAdapter>> labels_;
+    std::unique_ptr<FormWindow> window_;  // owns the labels and the button's widget
     std::vector<std::unique_ptr<FormTimer>> timers_;
     std::vector<std::unique_ptr<ButtonAdapter>> buttons_;
     std::optional<design::Design> design_;  // read on first use; the button stores refer into it

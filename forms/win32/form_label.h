@@ -13,10 +13,10 @@ namespace tolvane::win32 {
 
 class FormWindow;
 
-// A label of the form as the forms of old drew them: no window of its own. The form paints it
-// over its background (transparent: only the glyphs are drawn), finds it under the pointer and
-// shows its tooltip. It is sized to its text (the advance width and the font's cell height),
-// keeping its top-left corner.
+// A label of the form with no window of its own, so that it is transparent over the form's
+// picture at no cost: the form paints it over its background (only the glyphs are drawn), finds
+// it under the pointer and shows its tooltip. It is sized to its text (the advance width and the
+// font's cell height), keeping its top-left corner.
 class FormLabel final : public forms::Label {
   public:
     FormLabel(FormWindow& window, const forms::LabelDesign& design);

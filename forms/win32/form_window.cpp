@@ -7,14 +7,14 @@
 #include <cmath>
 #include <string>
 
-#include "base/units.h"
 #include "base/mouse_bits.h"
-#include "base/overflow_error.h"
-#include "win32/mouse_bits.h"
+#include "base/units.h"
+#include "forms/window_placement.h"
 #include "resources/resource_ids.h"
+#include "win32/dib.h"
+#include "win32/mouse_bits.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
-#include "win32/dib.h"
 
 namespace tolvane::win32 {
 
@@ -27,19 +27,6 @@ constexpr LPCWSTR kOwnerClass = L"TolvaneFormOwner";
 // no buttons either.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
-
-// The bound the Qt window puts on a position (QWIDGETSIZE_MAX): one window moves as far on
-// either desktop before Move refuses.
-constexpr std::int32_t kMaxPositionPixels = 16'777'215;
-
-int PositionPixels(double twips) {
-    const std::int32_t pixels = base::TwipsToPixels(twips);
-    if (pixels > kMaxPositionPixels || pixels < -kMaxPositionPixels) {
-        throw base::OverflowError("overflow: window position " + std::to_string(twips) +
-                                     " twips is beyond the screen coordinate range");
-    }
-    return pixels;
-}
 
 bool Contains(const RECT& rect, POINT point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
@@ -97,8 +84,8 @@ double FormWindow::Top() const {
 }
 
 void FormWindow::Move(double left_twips, double top_twips) {
-    const int left = PositionPixels(left_twips);
-    const int top = PositionPixels(top_twips);
+    const int left = forms::WindowPositionPixels(left_twips);
+    const int top = forms::WindowPositionPixels(top_twips);
     placed_ = true;  // a window placed before it is first shown opens there, not centred
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -110,10 +97,10 @@ void FormWindow::CentreOnWorkArea() {
     const RECT& work = monitor.rcWork;
     RECT frame{};
     GetWindowRect(window_, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+    const forms::ScreenPoint corner =
+        forms::CentredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                         frame.right - frame.left, frame.bottom - frame.top);
+    SetWindowPos(window_, nullptr, corner.X, corner.Y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

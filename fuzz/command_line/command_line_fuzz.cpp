@@ -14,8 +14,8 @@
 
 namespace {
 
-using tolvane::CommandLine;
-using tolvane::CommandLineError;
+using tolvane::program::CommandLine;
+using tolvane::program::CommandLineError;
 using tolvane::fuzz::IsBoundedLine;
 using tolvane::fuzz::IsValidUtf8;
 using tolvane::fuzz::Require;
@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     static const std::vector<std::string> formats{"bmp", "jpeg", "jpg", "png", "ppm"};
 
-    const auto result = tolvane::ParseCommandLine(args, formats);
-    const auto again = tolvane::ParseCommandLine(args, formats);
+    const auto result = tolvane::program::ParseCommandLine(args, formats);
+    const auto again = tolvane::program::ParseCommandLine(args, formats);
     if (const auto* error = std::get_if<CommandLineError>(&result)) {
         Require(IsBoundedLine(error->message), "refusal is not one bounded line", input);
         const auto* error_again = std::get_if<CommandLineError>(&again);

@@ -1,38 +1,21 @@
-// The Windows start routine: reads the command line, prepares the process, creates the countdown
-// window on the Win32 forms platform, runs its Load, shows it and runs the message loop. Options,
-// messages and exit statuses are those of the Linux program (app/main.cpp).
+// The program on Windows: prepares the process's standard streams and arguments, then runs the
+// shared start routine on the Win32 desktop.
 
 #include <fcntl.h>
 #include <io.h>
-#include <objbase.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "program/command_line.h"
 #include "forms/end_program.h"
-#include "program/themed_controls.h"
-#include "base/clock.h"
-#include "base/quoted.h"
-#include "resources/resource_ids.h"
-#include "program/win32/screenshot_file.h"
-#include "forms/win32/stored_design.h"
-#include "win32/wic_image.h"
+#include "program/run.h"
+#include "program/win32/win32_desktop.h"
 #include "win32/wide_text.h"
-#include "forms/win32/win32_platform.h"
-#include "countdown/form1.h"
 
 namespace {
-
-using tolvane::CommandLine;
-
-using tolvane::kExitCannotWrite;
-using tolvane::kExitLoadEnded;
-using tolvane::PrintLine;
 
 bool HasHandle(DWORD which) {
     const HANDLE handle = GetStdHandle(which);
@@ -69,43 +52,6 @@ std::vector<std::string> Arguments(int count, wchar_t** wide) {
     return arguments;
 }
 
-std::unique_ptr<tolvane::base::Clock> MakeClock(const CommandLine& line) {
-    if (line.clock) {
-        return std::make_unique<tolvane::base::SimulatedClock>(
-            *line.clock, tolvane::base::SimulatedClock::SteadyElapsed());
-    }
-    return std::make_unique<tolvane::base::SystemClock>();
-}
-
-int CannotWrite(const std::string& path, const std::string& reason) {
-    PrintLine(stderr, {"tolvane: cannot write the screenshot to ", tolvane::base::Quoted(path),
-                       ": ", reason});
-    return kExitCannotWrite;
-}
-
-// --screenshot: the window is never shown; it is drawn as it opens (the close button holding the
-// focus) into the file. A message the program would show goes to standard error, and where it
-// would end, the process exits with kExitLoadEnded and the file is not written.
-int RenderScreenshot(tolvane::win32::Win32Platform& platform, const tolvane::base::Clock& clock,
-                     const CommandLine& line,
-                     std::unique_ptr<tolvane::win32::ScreenshotFile> file) {
-    const tolvane::forms::ScopedEndProgramHandler ending([&file] {
-        file.reset();  // removes what was begun
-        std::fflush(nullptr);
-        ExitProcess(kExitLoadEnded);
-    });
-    tolvane::countdown::Form1 form(platform, clock,
-                                   [](const tolvane::countdown::ShowMessage& message) {
-                                       PrintLine(stderr, {message.title, ": ", message.text});
-                                   });
-    form.Load();
-    form.Settle();
-    if (auto failure = file->Commit(platform.Window()->Snapshot(), line.screenshot_format)) {
-        return CannotWrite(*line.screenshot, *failure);
-    }
-    return 0;
-}
-
 // The Windows program ends at once, from inside whatever window procedure ends it: no static
 // destructor runs while the windows and their message loop are still there.
 void ExitProcessNow() {
@@ -119,34 +65,6 @@ int wmain(int argc, wchar_t** argv) {
     UseStandardStreams();
     const std::vector<std::string> arguments = Arguments(argc, argv);
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
-    const auto parsed = tolvane::ParseCommandLine(args, tolvane::win32::WritableImageTypes());
-    if (const auto status = tolvane::AnswerWithoutWindow(parsed)) {
-        return *status;
-    }
-    const auto& line = std::get<CommandLine>(parsed);
-    std::unique_ptr<tolvane::win32::ScreenshotFile> screenshot_file;
-    if (line.screenshot) {
-        auto created = tolvane::win32::ScreenshotFile::Create(*line.screenshot);
-        if (const auto* reason = std::get_if<std::string>(&created)) {
-            return CannotWrite(*line.screenshot, *reason);
-        }
-        screenshot_file = std::move(std::get<0>(created));
-    }
-
-    tolvane::program::InitThemedControls();  // the result is not needed: start-up goes on in every case
-    // The pictures are decoded and written by the Windows Imaging Component, a COM library.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const auto clock = MakeClock(line);
-    tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr),
-                                           tolvane::win32::Form1StoredDesign(),
-                                           tolvane::win32::kBackgroundPictureId);
-    if (line.screenshot) {
-        return RenderScreenshot(platform, *clock, line, std::move(screenshot_file));
-    }
-    tolvane::countdown::Form1 form(platform, *clock);
-    if (!form.Load()) {
-        return 0;
-    }
-    form.Show();
-    return platform.Run();
+    tolvane::win32::Win32Desktop desktop(GetModuleHandleW(nullptr));
+    return tolvane::program::Run(args, desktop);
 }

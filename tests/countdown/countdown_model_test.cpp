@@ -14,6 +14,7 @@ namespace {
 using namespace std::chrono;
 using enum LabelId;
 using Model = CountdownModel;
+using forms::MessageIcon;
 using Texts = std::array<std::string, 7>;
 
 double At(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s = 0) {

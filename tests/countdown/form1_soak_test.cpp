@@ -24,6 +24,7 @@ namespace {
 
 using namespace std::chrono;
 using enum LabelId;
+using forms::MessageIcon;
 
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 // Seconds from the start to the last second of the target day, the third day of the run.

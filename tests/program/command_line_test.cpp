@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace tolvane {
+namespace tolvane::program {
 namespace {
 
 // The image formats the parser is told it can write; the program passes its platform's list.
@@ -159,6 +159,37 @@ TEST(CommandLine, RefusalsNameTheOffendingValue) {
     }
 }
 
+// Of several faults the refusal names the most telling, whatever their order; an unknown option
+// is spelled as the argument it was met in spells it, whatever else the arguments hold.
+TEST(CommandLine, RefusalNamesTheMostTellingFault) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string_view message;
+    } cases[] = {
+        {{"--clock", "--x", "-x"}, "unknown option \"-x\" (try --help)"},
+        {{"-x", "--", "--x"}, "unknown option \"-x\" (try --help)"},
+        {{"--screenshot=--x", "-hx", "--x"}, "unknown option \"-x\" (try --help)"},
+        {{"--x=1", "-x"}, "unknown option \"--x\" (try --help)"},
+        {{"-v=1", "--bad"}, "unknown option \"--bad\" (try --help)"},
+        {{"a.png", "--help=1", "-h=2", "--clock"}, "--help takes no value, got \"1\""},
+        {{"--h=1", "--v=2"}, "unreadable command line: \"Unexpected value after '--v'.\""},
+        {{"--v=2", "-vh=3"}, "-vh takes no value, got \"3\""},
+        {{"--screenshot", "a.png", "--screenshot", "b.png", "--clock=x", "--clock=y", "c"},
+         "unexpected argument \"c\" (try --help)"},
+        {{"--screenshot", "a.png", "--screenshot", "b.png", "--clock=x", "--clock=y"},
+         "--clock given more than once"},
+        {{"--screenshot", "x.xyz", "--clock", "yesterday"},
+         "unreadable clock value \"yesterday\": expected the form YYYY-MM-DD hh:mm:ss"},
+        {{"--screenshot", "x.xyz", "--clock", "yesterday", "-x\xff"},
+         "argument \"-x\\xff\" is not valid UTF-8 (file names too must be UTF-8)"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Parse(c.args);
+        ASSERT_TRUE(std::holds_alternative<CommandLineError>(result)) << c.message;
+        EXPECT_EQ(std::get<CommandLineError>(result).message, c.message);
+    }
+}
+
 // A long value is shown shortened, so the refusal stays one readable line.
 TEST(CommandLine, LongValuesAreShortened) {
     const std::string long_value(5000, '9'), long_option = "--" + long_value, newlines(5000, '\n');
@@ -177,4 +208,4 @@ TEST(CommandLine, LongValuesAreShortened) {
 }
 
 }  // namespace
-}  // namespace tolvane
+}  // namespace tolvane::program

@@ -32,8 +32,10 @@ bool RegisterSubset() {
 // Everything the window writes in its Chinese face, the changing digits included.
 QString WindowTexts() {
     QString texts = QStringLiteral("0123456789");
+    for (const std::string_view text : countdown::kStartTexts) {
+        texts += QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
     for (const countdown::LabelDesign& label : countdown::kLabelDesigns) {
-        texts += QString::fromUtf8(label.Text.data(), label.Text.size());
         texts += QString::fromUtf8(label.ToolTip.data(), label.ToolTip.size());
     }
     for (std::string_view text :

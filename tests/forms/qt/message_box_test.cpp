@@ -11,6 +11,8 @@
 namespace tolvane::qt {
 namespace {
 
+using forms::MessageIcon;
+
 QApplication& Application() {
     return *static_cast<QApplication*>(QCoreApplication::instance());
 }
