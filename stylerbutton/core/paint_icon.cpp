@@ -1,7 +1,7 @@
 #include <cstdint>
 
-#include "gdi/transparent_blt.h"
 #include "base/rounding.h"
+#include "gdi/transparent_blt.h"
 #include "stylerbutton/core/recolour_picture.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/styler_button.h"

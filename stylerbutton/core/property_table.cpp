@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/styler_button.h"
@@ -13,65 +14,46 @@ namespace {
 using T = PropertyType;
 using B = StylerButton;
 
-// Each type's stored form and conversion from a stored value.
-template <PropertyType>
-struct Stored;
-template <>
-struct Stored<T::Text> {
-    static PropertyValue Of(std::string value) { return value; }
-    static std::string From(std::string_view key, const PropertyValue& v) { return ToText(key, v); }
-};
-template <>
-struct Stored<T::Int32> {
-    static PropertyValue Of(std::int32_t value) { return value; }
-    static std::int32_t From(std::string_view key, const PropertyValue& v) {
-        return ToInt32(key, v);
+// A value of the type in its stored form.
+template <PropertyType Type, class Value>
+PropertyValue StoredForm(Value value) {
+    if constexpr (Type == T::Colour) {
+        return ColourValue(value);
+    } else if constexpr (Type == T::Boolean) {
+        return PropertyValue{value != 0};
+    } else {
+        return PropertyValue{std::move(value)};
     }
-};
-template <>
-struct Stored<T::Int16> {
-    static PropertyValue Of(std::int16_t value) { return value; }
-    static std::int16_t From(std::string_view key, const PropertyValue& v) {
-        return ToInt16(key, v);
+}
+
+// A stored value converted to the type.
+template <PropertyType Type>
+auto FromStored(std::string_view key, const PropertyValue& stored) {
+    if constexpr (Type == T::Text) {
+        return ToText(key, stored);
+    } else if constexpr (Type == T::Int32) {
+        return ToInt32(key, stored);
+    } else if constexpr (Type == T::Int16) {
+        return ToInt16(key, stored);
+    } else if constexpr (Type == T::Colour) {
+        return ToColour(key, stored);
+    } else if constexpr (Type == T::Boolean) {
+        return ToBoolean(key, stored);
+    } else if constexpr (Type == T::Font) {
+        return ToFont(key, stored);
+    } else {
+        return ToPicture(key, stored);
     }
-};
-template <>
-struct Stored<T::Colour> {
-    static PropertyValue Of(gdi::Colour value) { return ColourValue(value); }
-    static gdi::Colour From(std::string_view key, const PropertyValue& v) {
-        return ToColour(key, v);
-    }
-};
-template <>
-struct Stored<T::Boolean> {
-    static PropertyValue Of(std::int16_t value) { return PropertyValue{value != 0}; }
-    static std::int16_t From(std::string_view key, const PropertyValue& v) {
-        return ToBoolean(key, v);
-    }
-};
-template <>
-struct Stored<T::Font> {
-    static PropertyValue Of(gdi::FontRef value) { return value; }
-    static gdi::FontRef From(std::string_view key, const PropertyValue& v) {
-        return ToFont(key, v);
-    }
-};
-template <>
-struct Stored<T::Picture> {
-    static PropertyValue Of(PictureRef value) { return value; }
-    static PictureRef From(std::string_view key, const PropertyValue& v) {
-        return ToPicture(key, v);
-    }
-};
+}
 
 template <PropertyType Type, auto Getter>
 PropertyValue GetStored(const StylerButton& button) {
-    return Stored<Type>::Of((button.*Getter)());
+    return StoredForm<Type>((button.*Getter)());
 }
 
 template <PropertyType Type, auto Setter>
 void SetStored(StylerButton& button, std::string_view key, const PropertyValue& stored) {
-    (button.*Setter)(Stored<Type>::From(key, stored));
+    (button.*Setter)(FromStored<Type>(key, stored));
 }
 
 template <PropertyType Type, auto Getter, auto Setter>
@@ -91,8 +73,9 @@ constexpr TableValue kContainerFont{TableValue::Kind::ContainerFont};
 namespace d = store_defaults;
 
 // In the order LoadProperties reads. The two ranks place each row in ApplyDefaults and in
-// SaveProperties. Enabled and Font take other Qt and QML names: QWidget and Qt Quick's Item have
-// an `enabled` of their own (the window's enabled state), and both toolkits a `font`.
+// SaveProperties. Enabled and Font take other Qt and QML names: QWidget has an `enabled` (the
+// window's enabled state) and a `font` of its own, Qt Quick's Item an `enabled` and its controls
+// a `font`.
 // clang-format off
 constexpr std::array<PropertyInfo, 19> kTable{{
     {"Caption", keys::Caption, T::Text, kInstanceName, kEmptyText,

@@ -8,13 +8,13 @@
 #include "gdi/rect.h"
 #include "gdi/surface.h"
 #include "gdi/text_engine.h"
-#include "stylerbutton/core/styler_button_events.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/picture.h"
 #include "stylerbutton/core/picture_holder.h"
 #include "stylerbutton/core/property_store.h"
+#include "stylerbutton/core/styler_button_events.h"
 
 namespace tolvane::styler {
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <exception>
 #include <memory>
 
 #include <QAccessible>
