@@ -31,7 +31,7 @@
 #include "qt/qt_text_engine.h"
 #include "gdi/transparent_blt.h"
 #include "stylerbutton/core/container.h"
-#include "stylerbutton/core/icon_painter.h"
+#include "stylerbutton/core/recolour_picture.h"
 #include "stylerbutton/core/offscreen_container.h"
 #include "stylerbutton/core/styler_button.h"
 #include "stylerbutton/core/theme_colours.h"

@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <exception>
 
 #include "forms/win32/form_window.h"
-#include "base/mouse_bits.h"
+#include "win32/dib.h"
 #include "win32/mouse_bits.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
-#include "win32/dib.h"
 
 namespace tolvane::win32 {
 
@@ -48,16 +46,12 @@ HRGN ToRegion(const gdi::Region& region) {
 }
 
 bool IsPress(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:  // other buttons' double clicks are plain presses
-        case WM_MBUTTONDBLCLK:
-            return true;
-        default:
-            return false;
-    }
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
+bool IsDoubleClick(UINT message) {
+    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
+           message == WM_MBUTTONDBLCLK;
 }
 
 }  // namespace
@@ -67,31 +61,25 @@ ButtonWindow::ButtonWindow(HINSTANCE instance, FormWindow& form, std::string_vie
                            base::FormTimer& hover_timer, GdiTextEngine& text)
     : form_(form),
       name_(name),
-      container_font_(std::move(container_font)),
-      hover_timer_(hover_timer),
       text_(text),
-      button_(*this) {
+      hosted_(*this, hover_timer, std::move(container_font)) {
     RegisterWindowClass(instance, kButtonClass, Procedure, CS_DBLCLKS);
     const std::wstring title = Utf16(name);
     const DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (design.Visible ? WS_VISIBLE : 0);
     window_ = CreateWindowExW(0, kButtonClass, title.c_str(), style, design.Left, design.Top,
                               design.Width, design.Height, form.Handle(), nullptr, instance, this);
-    hover_timer_.SetEnabled(false);
-    hover_timer_.SetInterval(static_cast<int>(styler::kHoverPollInterval.count()));
-    hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
-    button_.Events().Click = [this] {
+    hosted_.Button().Events().Click = [this] {
         // A handler may add handlers: run the ones in place now.
         const std::vector<std::function<void()>> handlers = on_click_;
         for (const auto& handler : handlers) {
             handler();
         }
     };
-    SyncSurfaceSize();
+    hosted_.SizeChanged();
 }
 
 ButtonWindow::~ButtonWindow() {
-    button_.Teardown();
-    hover_timer_.OnTick({});
+    hosted_.Teardown();
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
@@ -104,60 +92,49 @@ void ButtonWindow::SetFocus() {
     form_.SetFocusChild(window_);
 }
 
-// ---- Container --------------------------------------------------------------------------------
+// ---- HostWindow -------------------------------------------------------------------------------
 
-gdi::Surface& ButtonWindow::Surface() {
-    SyncSurfaceSize();
-    return surface_;
-}
-
-void ButtonWindow::SyncSurfaceSize() {
+styler::WindowSize ButtonWindow::Size() const {
     RECT client{};
     GetClientRect(window_, &client);
-    if (surface_.Width() != client.right || surface_.Height() != client.bottom) {
-        surface_.Resize(client.right, client.bottom);
-        paint_pending_ = true;
-    }
+    return {client.right, client.bottom, 1.0};
 }
 
-void ButtonWindow::SetWindowRgn(gdi::Region region) {
-    if (!region_applied_ || region != region_) {
-        region_ = std::move(region);
-        region_applied_ = true;
-        // The window owns the region from here on; the parent redraws what it uncovers.
-        ::SetWindowRgn(window_, ToRegion(region_), TRUE);
-    }
+void ButtonWindow::ApplyRegion(const gdi::Region& region, double) {
+    // The window owns the region from here on; the parent redraws what it uncovers.
+    ::SetWindowRgn(window_, ToRegion(region), TRUE);
+}
+
+void ButtonWindow::RequestRepaint() {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-styler::ScreenPoint ButtonWindow::GetCursorPos() {
+styler::ScreenPoint ButtonWindow::CursorPos() {
     POINT at{};
     ::GetCursorPos(&at);
     return {at.x, at.y};
 }
 
+// WindowFromPoint honours the region and any window that covers the button.
 bool ButtonWindow::IsOwnWindowAt(styler::ScreenPoint point) {
     return WindowFromPoint(POINT{point.X, point.Y}) == window_;
 }
 
-// ---- Painting ---------------------------------------------------------------------------------
-
-void ButtonWindow::RunPendingPaintRow() {
-    SyncSurfaceSize();
-    if (paint_pending_) {
-        paint_pending_ = false;
-        button_.OnPaint();
-    }
+void ButtonWindow::ReportFailure(std::string_view message) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
 }
 
+// ---- Painting ---------------------------------------------------------------------------------
+
 void ButtonWindow::CopySurfaceTo(HDC dc) {
-    const int width = surface_.Width();
-    const int height = surface_.Height();
+    const gdi::Surface& surface = hosted_.Surface();
+    const int width = surface.Width();
+    const int height = surface.Height();
     if (width <= 0 || height <= 0) {
         return;
     }
     // 0x00BBGGRR to the DIB's 0x00RRGGBB.
-    const auto pixels = surface_.Pixels();
+    const auto pixels = surface.Pixels();
     dib_.resize(pixels.size());
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const gdi::Colour c = pixels[i];
@@ -170,36 +147,22 @@ void ButtonWindow::CopySurfaceTo(HDC dc) {
 
 // ---- Input ------------------------------------------------------------------------------------
 
-template <class Input>
-void ButtonWindow::Deliver(Input&& input) {
-    try {
-        input();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s: %s\n", name_.c_str(), error.what());
-    } catch (...) {
-        std::fprintf(stderr, "%s: an event handler failed\n", name_.c_str());
-    }
-}
-
 void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     const std::int16_t button = MessageButton(message);
     const float x = static_cast<float>(GET_X_LPARAM(lparam));
     const float y = static_cast<float>(GET_Y_LPARAM(lparam));
-    if (message == WM_LBUTTONDBLCLK) {
-        // The second press of a double click is the double click: no MouseDown, no pressed look,
-        // and its release makes no Click.
+    if (IsDoubleClick(message)) {
         SetCapture(window_);
-        left_pressed_ = false;
-        Deliver([&] { button_.OnDoubleClick(); });
+        if (message != WM_LBUTTONDBLCLK) {
+            ::SetFocus(window_);  // the other buttons' double clicks are presses
+        }
+        hosted_.MouseDoubleClicked(button, ShiftMask(), x, y);
         return;
     }
     if (IsPress(message)) {
         SetCapture(window_);
         ::SetFocus(window_);
-        if (button == base::kLeftButton) {
-            left_pressed_ = true;
-        }
-        Deliver([&] { button_.OnMouseDown(button, ShiftMask(), x, y); });
+        hosted_.MousePressed(button, ShiftMask(), x, y);
         return;
     }
     if ((GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) >= 0) {
@@ -209,18 +172,10 @@ void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     GetClientRect(window_, &client);
     const bool inside = x >= 0 && y >= 0 && x < static_cast<float>(client.right) &&
                         y < static_cast<float>(client.bottom);
-    const bool click = button == base::kLeftButton && left_pressed_ && inside;
-    if (button == base::kLeftButton) {
-        left_pressed_ = false;
-    }
-    Deliver([&] { button_.OnMouseUp(button, ShiftMask(), x, y); });
-    if (click) {
-        Deliver([&] { button_.OnClick(); });
-    }
+    hosted_.MouseReleased(button, ShiftMask(), x, y, inside);
 }
 
-LRESULT CALLBACK ButtonWindow::Procedure(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam) {
+LRESULT CALLBACK ButtonWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     ButtonWindow* host = WindowObject<ButtonWindow>(window, message, lparam);
     if (host == nullptr) {
         return DefWindowProcW(window, message, wparam, lparam);
@@ -236,20 +191,20 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             HDC dc = BeginPaint(window_, &paint);
-            RunPendingPaintRow();
+            hosted_.PaintDue();
             CopySurfaceTo(dc);
             EndPaint(window_, &paint);
             return 0;
         }
         case WM_PRINT:
         case WM_PRINTCLIENT:
-            RunPendingPaintRow();
+            hosted_.PaintDue();
             CopySurfaceTo(reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_ERASEBKGND:
             return 1;  // every pixel comes from the surface
         case WM_SIZE:
-            RunPendingPaintRow();
+            hosted_.PaintDue();
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -262,37 +217,28 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_MBUTTONDBLCLK:
             MouseButton(message, lparam);
             return 0;
-        case WM_MOUSEMOVE: {
-            const float x = static_cast<float>(GET_X_LPARAM(lparam));
-            const float y = static_cast<float>(GET_Y_LPARAM(lparam));
-            Deliver([&] { button_.OnMouseMove(HeldButtons(wparam), ShiftMask(), x, y); });
+        case WM_MOUSEMOVE:
+            hosted_.MouseMoved(HeldButtons(wparam), ShiftMask(),
+                               static_cast<float>(GET_X_LPARAM(lparam)),
+                               static_cast<float>(GET_Y_LPARAM(lparam)));
             return 0;
-        }
+        // Key messages go on to DefWindowProc: Alt+F4 and the like reach the form.
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (wparam != VK_TAB) {
-                const auto code = static_cast<std::int16_t>(wparam);
-                Deliver([&] { button_.OnKeyDown(code, ShiftMask()); });
-            }
-            break;  // on to DefWindowProc: Alt+F4 and the like go on to the form
+            hosted_.KeyPressed(static_cast<std::int16_t>(wparam), ShiftMask());
+            break;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            if (wparam != VK_TAB) {
-                const auto code = static_cast<std::int16_t>(wparam);
-                Deliver([&] { button_.OnKeyUp(code, ShiftMask()); });
-            }
+            hosted_.KeyReleased(static_cast<std::int16_t>(wparam), ShiftMask());
             break;
         case WM_CHAR:
-            if (wparam != L'\t') {
-                const auto code = static_cast<std::int16_t>(static_cast<std::uint16_t>(wparam));
-                Deliver([&] { button_.OnKeyPress(code); });
-            }
+            hosted_.CharacterTyped(static_cast<std::int16_t>(static_cast<std::uint16_t>(wparam)));
             return 0;
         case WM_SETFOCUS:
-            Deliver([&] { button_.OnFocusReceived(); });
+            hosted_.FocusReceived();
             return 0;
         case WM_KILLFOCUS:
-            Deliver([&] { button_.OnFocusLost(); });
+            hosted_.FocusLost();
             return 0;
         default:
             break;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/mouse_bits.h"
+
 namespace tolvane::styler {
 
 // A 16-bit boolean as the button stores its flags: -1 is true, 0 is false.
@@ -40,9 +42,13 @@ inline constexpr std::int32_t AlignBottomRight = 9;
 inline constexpr std::int32_t IconLeft = 1;
 inline constexpr std::int32_t IconRight = 2;
 
-// Mouse-button bit of the left button and virtual-key / character codes the button reacts to.
-inline constexpr std::int16_t LeftButton = 1;
+// The left mouse button's bit (base/mouse_bits.h) and the virtual-key and character codes the
+// button reacts to.
+inline constexpr std::int16_t LeftButton = base::kLeftButton;
 inline constexpr std::int16_t KeySpace = 32;
 inline constexpr std::int16_t KeyAsciiEnter = 13;
+// Tab's virtual-key code and its character: they never reach the button (hosted_button.h).
+inline constexpr std::int16_t KeyTab = 9;
+inline constexpr std::int16_t KeyAsciiTab = 9;
 
 }  // namespace tolvane::styler

@@ -22,8 +22,8 @@ struct ScreenPoint {
 // The interval of the hover poll timer tmrCheck.
 inline constexpr std::chrono::milliseconds kHoverPollInterval{50};
 
-// What a StylerButton needs from the window that hosts it. The host implements it, owns the
-// button's window, its drawing surface and its hover timer, and outlives the button.
+// What a StylerButton needs from the window that hosts it. HostedButton implements it for toolkit
+// windows (hosted_button.h), OffscreenContainer for pictures; it outlives the button.
 class Container {
   public:
     virtual ~Container() = default;

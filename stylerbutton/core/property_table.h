@@ -6,8 +6,12 @@
 
 #include "gdi/colour.h"
 #include "stylerbutton/core/button_values.h"
+#include "stylerbutton/core/property_value.h"
 
 namespace tolvane::styler {
+
+class Container;
+class StylerButton;
 
 // The store key of each property: what SaveProperties writes, LoadProperties reads and every
 // setter passes to NotifyPropertyChanged.
@@ -54,16 +58,51 @@ inline constexpr gdi::Colour IconTransparentColour = 0xFF00FF;  // magenta
 inline constexpr std::int32_t RoundedValue = 5;
 }  // namespace store_defaults
 
-// One property as design tools list it.
-struct PropertyInfo {
-    std::string_view Name;
-    std::string_view StoreKey;
-    std::string_view Type;          // "32-bit signed", "16-bit signed", "colour", "boolean", ...
-    std::string_view StoreDefault;  // the store default written out, e.g. "5", "0xD4D4D4"
-    std::string_view Description;   // the text design tools show
+// A property's type; it fixes the stored form and the conversion from a stored value
+// (property_value.h): Text a string, Int32 and Colour a 32-bit integer, Int16 a 16-bit integer,
+// Boolean a bool (the button keeps -1 / 0), Font and Picture a reference.
+enum class PropertyType { Text, Int32, Int16, Colour, Boolean, Font, Picture };
+
+// A value the table names: a number (integers, colours, flags with -1 for true), or a value that
+// is no number or that only the container knows.
+struct TableValue {
+    enum class Kind { Number, EmptyText, NoPicture, InstanceName, ContainerFont };
+    Kind kind = Kind::Number;
+    std::int64_t number = 0;
 };
 
-// The nineteen properties in declaration order.
+// A property's binding to the control: the button's value in its stored form, and its setter fed
+// with a stored value converted to the property's type (a PropertyValueError names `key` when it
+// cannot be).
+struct PropertyAccess {
+    PropertyValue (*Get)(const StylerButton& button);
+    void (*Set)(StylerButton& button, std::string_view key, const PropertyValue& stored);
+};
+
+// One property: its names, its values and its binding to the control.
+struct PropertyInfo {
+    std::string_view Name;      // the control's own name
+    std::string_view StoreKey;  // what the store and NotifyPropertyChanged know it by
+    PropertyType Type;
+    TableValue NewInstance;        // what ApplyDefaults assigns
+    TableValue StoreDefault;       // what LoadProperties reads and SaveProperties writes it with
+    std::string_view QtName;       // the widget's Q_PROPERTY (Enabled and Font are renamed)
+    std::string_view QmlName;      // the Qt Quick item's property: the Qt name in lower camel case
+    std::string_view Description;  // the text design tools show
+    int DefaultsRank;              // 1..19: the place of its assignment in ApplyDefaults
+    int SaveRank;                  // 1..19: the place of its entry in SaveProperties
+    PropertyAccess Access;
+};
+
+// The nineteen properties in the order LoadProperties reads them.
 std::span<const PropertyInfo> PropertyTable();
+// The same rows in the order ApplyDefaults assigns them, and in the order SaveProperties writes.
+std::span<const PropertyInfo* const> PropertiesInDefaultsOrder();
+std::span<const PropertyInfo* const> PropertiesInSaveOrder();
+// The row of a store key (exact match), or nullptr.
+const PropertyInfo* FindProperty(std::string_view key);
+
+// A table value as the property's stored form; ambient values come from the container.
+PropertyValue Resolve(const PropertyInfo& property, TableValue value, const Container& container);
 
 }  // namespace tolvane::styler

@@ -8,13 +8,13 @@
 #include "gdi/rect.h"
 #include "gdi/surface.h"
 #include "gdi/text_engine.h"
-#include "stylerbutton/core/button_events.h"
 #include "stylerbutton/core/button_values.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/picture.h"
 #include "stylerbutton/core/picture_holder.h"
 #include "stylerbutton/core/property_store.h"
+#include "stylerbutton/core/styler_button_events.h"
 
 namespace tolvane::styler {
 
@@ -181,9 +181,9 @@ class StylerButton {
     // Redraw's painting after the preparation: the theme's look for the state, the focus dots,
     // the icon and the caption, each a step of its own.
     void PaintButton(RepaintSteps& steps);
-    // The caption in its alignment and effect, in the layers' colours (caption_painter.cpp).
+    // The caption in its alignment and effect, in the layers' colours (paint_caption.cpp).
     void PaintCaption(std::string Text, std::int32_t Alignment);
-    // The icon, or its disabled silhouette, at its edge (icon_painter.cpp).
+    // The icon, or its disabled silhouette, at its edge (paint_icon.cpp).
     void PaintIcon();
     // The one path of every setter: stores the value, applies the setter's side effect if it has
     // one, notifies the container with the property's store key, repaints. Nothing compares the

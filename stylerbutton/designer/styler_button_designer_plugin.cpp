@@ -98,9 +98,7 @@ QString StylerButtonDesignerPlugin::domXml() const {
     xml.writeStartElement(QStringLiteral("propertyspecifications"));
     for (const PropertyInfo& property : PropertyTable()) {
         xml.writeStartElement(QStringLiteral("tooltip"));
-        xml.writeAttribute(
-            QStringLiteral("name"),
-            QString::fromLatin1(StylerButtonWidget::QtPropertyName(property.StoreKey)));
+        xml.writeAttribute(QStringLiteral("name"), FromView(property.QtName));
         xml.writeCharacters(FromView(property.Description));
         xml.writeEndElement();
     }

@@ -8,7 +8,7 @@
 namespace tolvane::styler {
 
 // Qt's keys in the terms the button takes them: virtual-key codes and character codes. (Mouse
-// buttons and the Shift mask are the forms layer's, app/forms/mouse_buttons.h.)
+// buttons and the Shift mask are qt/mouse_buttons.h.)
 
 // The Windows virtual-key code of a Qt key: letters 'A'..'Z' (65..90) whatever the case, digits
 // 48..57 (96..105 on the keypad), Space 32, Enter 13, Escape 27, Tab 9, Backspace 8, arrows

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <exception>
 #include <memory>
 
 #include <QAccessible>
@@ -18,10 +17,9 @@
 
 #include "qt/fonts.h"
 #include "qt/mouse_buttons.h"
-#include "base/mouse_bits.h"
+#include "qt/surface_image.h"
 #include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/styler_button_accessible.h"
-#include "qt/surface_image.h"
 
 namespace tolvane::styler {
 
@@ -62,9 +60,8 @@ gdi::FontRef DefaultContainerFont() {
 StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget* parent)
     : QWidget(parent),
       instance_name_(instance_name),
-      container_font_(DefaultContainerFont()),
       hover_timer_(this),
-      button_(*this) {
+      hosted_(*this, hover_timer_, DefaultContainerFont()) {
     setObjectName(FromUtf8(instance_name));
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel inside the mask comes from the surface.
@@ -73,9 +70,6 @@ StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget
     // Mouse events stop here, so the window below never starts a drag from a press on the button.
     setAttribute(Qt::WA_NoMousePropagation);
     setMouseTracking(true);
-    hover_timer_.SetEnabled(false);
-    hover_timer_.SetInterval(static_cast<int>(kHoverPollInterval.count()));
-    hover_timer_.OnTick([this] { Deliver([this] { button_.OnHoverTimerTick(); }); });
     WatchTopLevelWindow();
     RelayEvents();
     InstallStylerButtonAccessible();
@@ -84,43 +78,43 @@ StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     });
-    SyncSurfaceSize();
+    hosted_.SizeChanged();
 }
 
 StylerButtonWidget::~StylerButtonWidget() {
-    button_.Teardown();
+    hosted_.Teardown();
 }
 
-void StylerButtonWidget::Invalidate() {
-    paint_pending_ = true;
-    update();
+// ---- HostWindow -------------------------------------------------------------------------------
+
+WindowSize StylerButtonWidget::Size() const {
+    return {width(), height(), devicePixelRatioF()};
 }
 
-void StylerButtonWidget::Press() {
-    Deliver([this] { button_.OnClick(); });
+// At ratio 1 the mask is the shape and every pixel inside it is painted. Otherwise the mask's
+// edge pixels are partly outside the shape and show the parent through.
+void StylerButtonWidget::DevicePixelRatioChanged(double ratio) {
+    text_.SetDevicePixelRatio(ratio);
+    setAttribute(Qt::WA_OpaquePaintEvent, ratio == 1.0);
 }
 
-// ---- Container --------------------------------------------------------------------------------
-
-gdi::Surface& StylerButtonWidget::Surface() {
-    SyncSurfaceSize();
-    return surface_;
+void StylerButtonWidget::ApplyRegion(const gdi::Region& region, double device_pixel_ratio) {
+    setMask(ToQRegion(region, device_pixel_ratio));
 }
 
-void StylerButtonWidget::SetWindowRgn(gdi::Region region) {
-    if (!region_applied_ || region != region_) {
-        region_ = std::move(region);
-        region_applied_ = true;
-        setMask(ToQRegion(region_, surface_ratio_));
-    }
-    // The window shows the new picture at its next paint, which only copies the surface.
+void StylerButtonWidget::RequestRepaint() {
     update();
     TellAccessibleStateChanges();
 }
 
+void StylerButtonWidget::ReportFailure(std::string_view message) {
+    qWarning("%.*s", static_cast<int>(message.size()), message.data());
+}
+
 void StylerButtonWidget::TellAccessibleStateChanges() {
-    const AccessibleFlags now{button_.Enabled() == BoolFalse, button_.Pressed() != BoolFalse,
-                              button_.MouseOver() != BoolFalse, button_.HasFocus() != BoolFalse};
+    const StylerButton& button = Button();
+    const AccessibleFlags now{button.Enabled() == BoolFalse, button.Pressed() != BoolFalse,
+                              button.MouseOver() != BoolFalse, button.HasFocus() != BoolFalse};
     QAccessible::State changed;
     changed.disabled = now.Disabled != accessible_flags_.Disabled;
     changed.pressed = now.Pressed != accessible_flags_.Pressed;
@@ -131,32 +125,6 @@ void StylerButtonWidget::TellAccessibleStateChanges() {
     if (changed.disabled || changed.pressed || changed.hotTracked || changed.focused) {
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
-    }
-}
-
-// Each question to the windowing system is a round trip to the X server. While the pointer is
-// outside the button's top-level window (Qt follows it there through enter and leave events) and
-// the button does not count it as over itself, no answer could change anything: the window under
-// the pointer is not the button's. The poll then does not tick at all; a tick that still comes
-// (one due as the pointer left) keeps the position read last and asks nothing.
-bool StylerButtonWidget::PointerMayBeOverButton() const {
-    return button_.MouseOver() != BoolFalse || window()->underMouse();
-}
-
-void StylerButtonWidget::StartHoverTimer() {
-    hover_started_ = true;
-    SyncHoverTimer();
-}
-
-void StylerButtonWidget::StopHoverTimer() {
-    hover_started_ = false;
-    SyncHoverTimer();
-}
-
-void StylerButtonWidget::SyncHoverTimer() {
-    const bool tick = hover_started_ && PointerMayBeOverButton();
-    if (tick != hover_timer_.Enabled()) {
-        hover_timer_.SetEnabled(tick);
     }
 }
 
@@ -172,14 +140,14 @@ void StylerButtonWidget::WatchTopLevelWindow() {
     if (top != this) {
         top->installEventFilter(this);
     }
-    SyncHoverTimer();
+    hosted_.PointerCrossedWindow();
 }
 
 // Qt marks a widget as under the mouse before its enter or leave event reaches any filter.
 bool StylerButtonWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watched_window_ &&
         (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
-        SyncHoverTimer();
+        hosted_.PointerCrossedWindow();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -198,7 +166,7 @@ bool StylerButtonWidget::event(QEvent* event) {
                 pointer_local_ = static_cast<QEnterEvent*>(event)->position();
             }
             if (window() == this) {
-                SyncHoverTimer();
+                hosted_.PointerCrossedWindow();
             }
             break;
         default:
@@ -207,29 +175,25 @@ bool StylerButtonWidget::event(QEvent* event) {
     return handled;
 }
 
-ScreenPoint StylerButtonWidget::GetCursorPos() {
-    if (PointerMayBeOverButton()) {
-        const QPoint at = QCursor::pos();
-        last_cursor_pos_ = ScreenPoint{at.x(), at.y()};
-    }
-    return last_cursor_pos_;
+ScreenPoint StylerButtonWidget::CursorPos() {
+    const QPoint at = QCursor::pos();
+    return ScreenPoint{at.x(), at.y()};
 }
 
+// QApplication::widgetAt honours the mask and any window that covers the button.
 bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
     const QPoint global(point.X, point.Y);
     // Outside the button's rectangle no window under the point can be the button's own; only a
-    // point inside it needs the windowing system, which knows the mask and covering windows.
+    // point inside it needs the windowing system.
     const QPoint local = mapFromGlobal(global);
-    if (!PointerMayBeOverButton() || !rect().contains(local)) {
-        return false;
-    }
-    if (QApplication::widgetAt(global) != this) {
+    if (!rect().contains(local) || QApplication::widgetAt(global) != this) {
         return false;
     }
     // The mask holds whole logical pixels; the shape is cut in device pixels. The pointer's
     // device pixel is known from the last mouse event when that lies in the same logical pixel;
     // otherwise the device pixel at the middle of the logical one stands for it.
-    if (surface_ratio_ == 1.0) {
+    const double ratio = hosted_.DevicePixelRatio();
+    if (ratio == 1.0) {
         return true;
     }
     QPointF at(local.x() + 0.5, local.y() + 0.5);
@@ -237,172 +201,100 @@ bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
         std::floor(pointer_local_->y()) == local.y()) {
         at = *pointer_local_;
     }
-    return region_.Contains(static_cast<int>(std::floor(at.x() * surface_ratio_)),
-                            static_cast<int>(std::floor(at.y() * surface_ratio_)));
+    return hosted_.Region().Contains(static_cast<int>(std::floor(at.x() * ratio)),
+                                     static_cast<int>(std::floor(at.y() * ratio)));
 }
 
 // ---- Painting ---------------------------------------------------------------------------------
 
-void StylerButtonWidget::SyncSurfaceSize() {
-    const DeviceScale scale(devicePixelRatioF());
-    if (scale.Ratio() != surface_ratio_) {
-        surface_ratio_ = scale.Ratio();
-        text_.SetDevicePixelRatio(surface_ratio_);
-        // At ratio 1 the mask is the shape and every pixel inside it is painted. Otherwise the
-        // mask's edge pixels are partly outside the shape and show the parent through.
-        setAttribute(Qt::WA_OpaquePaintEvent, surface_ratio_ == 1.0);
-        region_applied_ = false;  // the mask is made anew for this ratio
-        paint_pending_ = true;
-    }
-    const std::int32_t width = scale.Whole(this->width());
-    const std::int32_t height = scale.Whole(this->height());
-    if (surface_.Width() != width || surface_.Height() != height) {
-        surface_.Resize(width, height);
-        paint_pending_ = true;
-    }
-}
-
-void StylerButtonWidget::RunPendingPaintRow() {
-    SyncSurfaceSize();
-    if (paint_pending_) {
-        paint_pending_ = false;
-        button_.OnPaint();
-    }
-}
-
 void StylerButtonWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    RunPendingPaintRow();
+    hosted_.PaintDue();  // the new shape applies without waiting for a paint
 }
 
+// The surface is the persistent picture of the last Redraw: a paint only copies it.
 void StylerButtonWidget::paintEvent(QPaintEvent* event) {
-    RunPendingPaintRow();
+    hosted_.PaintDue();
+    const gdi::Surface& surface = hosted_.Surface();
+    const double ratio = hosted_.DevicePixelRatio();
     QPainter painter(this);
-    if (surface_ratio_ == 1.0) {
-        CopySurfaceToImage(surface_, image_);
+    if (ratio == 1.0) {
+        CopySurfaceToImage(surface, image_);
         painter.drawImage(event->rect(), image_, event->rect());
         return;
     }
     // Device pixels one to one: the image carries the ratio, so Qt does not scale it.
-    CopySurfaceToImage(surface_, region_, image_);
-    image_.setDevicePixelRatio(surface_ratio_);
+    CopySurfaceToImage(surface, hosted_.Region(), image_);
+    image_.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, 0), image_);
 }
 
 // ---- Input ------------------------------------------------------------------------------------
 
-template <class Input>
-void StylerButtonWidget::Deliver(Input&& input) {
-    try {
-        input();
-    } catch (const std::exception& error) {
-        qWarning("%s: %s", instance_name_.c_str(), error.what());
-    } catch (...) {
-        qWarning("%s: an event handler failed", instance_name_.c_str());
-    }
-}
-
 void StylerButtonWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = qt::MouseButtonBits(event->button());
-    if (button == 0) {
-        return;
-    }
-    if (button == base::kLeftButton) {
-        left_pressed_ = true;
-    }
     const QPointF at = event->position();
-    Deliver([&] {
-        button_.OnMouseDown(button, qt::ShiftMask(event->modifiers()),
-                            static_cast<float>(at.x()), static_cast<float>(at.y()));
-    });
+    hosted_.MousePressed(qt::MouseButtonBits(event->button()), qt::ShiftMask(event->modifiers()),
+                         static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void StylerButtonWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPointF at = event->position();
     pointer_local_ = at;
-    Deliver([&] {
-        button_.OnMouseMove(qt::MouseButtonBits(event->buttons()),
-                            qt::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
-                            static_cast<float>(at.y()));
-    });
+    hosted_.MouseMoved(qt::MouseButtonBits(event->buttons()), qt::ShiftMask(event->modifiers()),
+                       static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void StylerButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const std::int16_t button = qt::MouseButtonBits(event->button());
-    if (button == 0) {
-        return;
-    }
     const QPointF at = event->position();
-    const bool click =
-        button == base::kLeftButton && left_pressed_ && rect().contains(at.toPoint());
-    if (button == base::kLeftButton) {
-        left_pressed_ = false;
-    }
-    Deliver([&] {
-        button_.OnMouseUp(button, qt::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
-                          static_cast<float>(at.y()));
-    });
-    if (click) {
-        Deliver([&] { button_.OnClick(); });
-    }
+    hosted_.MouseReleased(qt::MouseButtonBits(event->button()), qt::ShiftMask(event->modifiers()),
+                          static_cast<float>(at.x()), static_cast<float>(at.y()),
+                          rect().contains(at.toPoint()));
 }
 
 void StylerButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        mousePressEvent(event);
-        return;
-    }
     event->accept();
-    // The second press of a double click is the double click: no MouseDown, no pressed look, and
-    // its release makes no Click.
-    left_pressed_ = false;
-    Deliver([&] { button_.OnDoubleClick(); });
+    const QPointF at = event->position();
+    hosted_.MouseDoubleClicked(qt::MouseButtonBits(event->button()),
+                               qt::ShiftMask(event->modifiers()), static_cast<float>(at.x()),
+                               static_cast<float>(at.y()));
 }
 
+// Tab and Backtab are ignored, so that they go on to focus navigation.
 void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        event->ignore();  // focus navigation
-        return;
-    }
-    event->accept();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (const std::int16_t code = VirtualKeyCode(key, modifiers); code != 0) {
-        Deliver([&] { button_.OnKeyDown(code, qt::ShiftMask(modifiers)); });
-    }
-    for (const std::int16_t character : KeyCharacterCodes(key, modifiers, event->text())) {
-        Deliver([&] { button_.OnKeyPress(character); });
-    }
-}
-
-void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+    const std::int16_t code = VirtualKeyCode(event->key(), modifiers);
+    if (code != 0 && !hosted_.KeyPressed(code, qt::ShiftMask(modifiers))) {
         event->ignore();
         return;
     }
     event->accept();
-    // A held key repeats as release-and-press pairs marked auto-repeat; only the real release
-    // is a key-up.
-    if (event->isAutoRepeat()) {
+    for (const std::int16_t character : KeyCharacterCodes(event->key(), modifiers, event->text())) {
+        hosted_.CharacterTyped(character);
+    }
+}
+
+void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const std::int16_t code = VirtualKeyCode(event->key(), modifiers);
+    const KeyRelease kind = event->isAutoRepeat() ? KeyRelease::AutoRepeat : KeyRelease::Real;
+    if (code != 0 && !hosted_.KeyReleased(code, qt::ShiftMask(modifiers), kind)) {
+        event->ignore();
         return;
     }
-    if (const std::int16_t code = VirtualKeyCode(key, event->modifiers()); code != 0) {
-        Deliver([&] { button_.OnKeyUp(code, qt::ShiftMask(event->modifiers())); });
-    }
+    event->accept();
 }
 
 void StylerButtonWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    Deliver([this] { button_.OnFocusReceived(); });
+    hosted_.FocusReceived();
 }
 
 void StylerButtonWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    Deliver([this] { button_.OnFocusLost(); });
+    hosted_.FocusLost();
 }
 
 }  // namespace tolvane::styler

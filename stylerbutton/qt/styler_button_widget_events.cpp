@@ -20,7 +20,7 @@ auto StylerButtonWidget::Relay(std::function<void(Args...)> StylerButtonEvents::
 void StylerButtonWidget::RelayEvents() {
     using E = StylerButtonEvents;
     using W = StylerButtonWidget;
-    StylerButtonEvents& raised = button_.Events();
+    StylerButtonEvents& raised = Button().Events();
     raised.Click = Relay(&E::Click, &W::Click);
     raised.DoubleClick = Relay(&E::DoubleClick, &W::DoubleClick);
     raised.KeyDown = Relay(&E::KeyDown, &W::KeyDown);

@@ -1,12 +1,16 @@
 // StylerButtonWidget's Qt properties: the conversions between Qt's types and the button's, and
-// the NOTIFY signals raised from the button's change notification.
+// the NOTIFY signals raised from the button's change notification. Names come from the property
+// table; the Q_PROPERTY lines match it (tests/stylerbutton/qt checks).
 #include <algorithm>
-#include <array>
 #include <memory>
+#include <vector>
 
+#include <QMetaMethod>
+#include <QMetaProperty>
+
+#include "qt/surface_image.h"
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/qt/styler_button_widget.h"
-#include "qt/surface_image.h"
 
 namespace tolvane::styler {
 
@@ -16,68 +20,48 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The Qt property and NOTIFY signal of each store key: one table, so a renamed property
-// cannot lose its signal or its name in Designer.
-struct NotifySignal {
-    std::string_view key;
-    const char* property;
-    void (StylerButtonWidget::*signal)();
-};
-
-using W = StylerButtonWidget;
-constexpr std::array<NotifySignal, 19> kNotifySignals{{
-    {keys::CaptionAlignment, "CaptionAlignment", &W::CaptionAlignmentChanged},
-    {keys::IconAlignment, "IconAlignment", &W::IconAlignmentChanged},
-    {keys::Caption, "Caption", &W::CaptionChanged},
-    {keys::ForeColor, "ForeColor", &W::ForeColorChanged},
-    {keys::CaptionDisableColor, "CaptionDisableColor", &W::CaptionDisableColorChanged},
-    {keys::CaptionEffectColor, "CaptionEffectColor", &W::CaptionEffectColorChanged},
-    {keys::CaptionEffect, "CaptionEffect", &W::CaptionEffectChanged},
-    {keys::CaptionOffsetX, "CaptionOffsetX", &W::CaptionOffsetXChanged},
-    {keys::CaptionOffsetY, "CaptionOffsetY", &W::CaptionOffsetYChanged},
-    {keys::ShadowOffsetX, "ShadowOffsetX", &W::ShadowOffsetXChanged},
-    {keys::ShadowOffsetY, "ShadowOffsetY", &W::ShadowOffsetYChanged},
-    {keys::IconDisableColor, "IconDisableColor", &W::IconDisableColorChanged},
-    {keys::Theme, "Theme", &W::ThemeChanged},
-    {keys::FocusDottedRect, "FocusDottedRect", &W::FocusDottedRectChanged},
-    {keys::Enabled, "ButtonEnabled", &W::ButtonEnabledChanged},
-    {keys::Font, "CaptionFont", &W::CaptionFontChanged},
-    {keys::IconTransparentColour, "IconTransparentColour", &W::IconTransparentColourChanged},
-    {keys::Icon, "Icon", &W::IconChanged},
-    {keys::RoundedValue, "RoundedValue", &W::RoundedValueChanged},
-}};
-
-// The entry of a store key, or the end of the table.
-const NotifySignal* Find(std::string_view key) {
-    return std::find_if(kNotifySignals.begin(), kNotifySignals.end(),
-                        [key](const NotifySignal& entry) { return entry.key == key; });
+// The NOTIFY signal of each row of the property table, found by the row's Qt name.
+const std::vector<QMetaMethod>& NotifySignals() {
+    static const std::vector<QMetaMethod> notify_signals = [] {
+        const QMetaObject& meta = StylerButtonWidget::staticMetaObject;
+        std::vector<QMetaMethod> found;
+        for (const PropertyInfo& property : PropertyTable()) {
+            const int index = meta.indexOfProperty(property.QtName.data());
+            found.push_back(index >= 0 ? meta.property(index).notifySignal() : QMetaMethod());
+        }
+        return found;
+    }();
+    return notify_signals;
 }
 
 }  // namespace
 
 const char* StylerButtonWidget::QtPropertyName(std::string_view key) {
-    const NotifySignal* found = Find(key);
-    return found != kNotifySignals.end() ? found->property : nullptr;
+    const PropertyInfo* property = FindProperty(key);
+    return property != nullptr ? property->QtName.data() : nullptr;
 }
 
+// PropertyChanged first, then the property's own NOTIFY signal.
 void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
     emit PropertyChanged(FromUtf8(key));
-    const NotifySignal* found = Find(key);
-    if (found != kNotifySignals.end()) {
-        emit(this->*found->signal)();
+    if (const PropertyInfo* property = FindProperty(key)) {
+        const QMetaMethod& signal = NotifySignals()[property - PropertyTable().data()];
+        if (signal.isValid()) {
+            signal.invoke(this, Qt::DirectConnection);
+        }
     }
 }
 
 QString StylerButtonWidget::Caption() const {
-    return QString::fromStdString(button_.Caption());
+    return QString::fromStdString(Button().Caption());
 }
 
 void StylerButtonWidget::SetCaption(const QString& value) {
-    button_.SetCaption(value.toStdString());
+    Button().SetCaption(value.toStdString());
 }
 
 QFont StylerButtonWidget::CaptionFont() const {
-    const gdi::FontRef& font = button_.Font();
+    const gdi::FontRef& font = Button().Font();
     if (!font) {
         return QFont();
     }
@@ -100,21 +84,21 @@ void StylerButtonWidget::SetCaptionFont(const QFont& value) {
         font->SizePoints = value.pixelSize() * 0.75;
     }
     font->Weight = value.weight();
-    font->Charset = button_.Font() ? button_.Font()->Charset : 0;
+    font->Charset = Button().Font() ? Button().Font()->Charset : 0;
     font->Italic = value.italic();
     font->Underline = value.underline();
     font->Strikethrough = value.strikeOut();
-    button_.SetFont(std::move(font));
+    Button().SetFont(std::move(font));
 }
 
 QImage StylerButtonWidget::Icon() const {
-    const PictureRef& icon = button_.Icon();
+    const PictureRef& icon = Button().Icon();
     return icon ? SurfaceToImage(*icon) : QImage();
 }
 
 void StylerButtonWidget::SetIcon(const QImage& value) {
-    button_.SetIcon(value.isNull() ? nullptr
-                                   : std::make_shared<const gdi::Surface>(ImageToSurface(value)));
+    Button().SetIcon(value.isNull() ? nullptr
+                                    : std::make_shared<const gdi::Surface>(ImageToSurface(value)));
 }
 
 }  // namespace tolvane::styler

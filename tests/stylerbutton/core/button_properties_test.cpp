@@ -49,7 +49,7 @@ TEST(ButtonPropertiesTest, EverySetterNotifiesItsKeyAndRepaintsEvenWhenUnchanged
     ASSERT_EQ(std::size(setters), PropertyTable().size());
     for (std::size_t i = 0; i < std::size(setters); ++i) {
         const auto& [key, set] = setters[i];
-        EXPECT_EQ(PropertyTable()[i].StoreKey, key);
+        EXPECT_NE(FindProperty(key), nullptr) << key;
         FakeContainer container;
         StylerButton button(container);
         set(button);
@@ -199,10 +199,10 @@ TEST(ButtonPropertiesTest, FontAndIconGoToSurfaceAndHolder) {
 }
 
 TEST(ButtonPropertiesTest, TableDescribesEachPropertyForDesignTools) {
-    const auto table = PropertyTable();
-    EXPECT_EQ(table[5].Description,
+    EXPECT_EQ(FindProperty(keys::CaptionEffectColor)->Description,
               "If You Apply Caption Effect(Shadow,Engraved,etc).This Colour used in Effect.");
-    EXPECT_EQ(table[9].Description, "If You apply Shadow in Captioneffects.Shadow Offset X.");
+    EXPECT_EQ(FindProperty(keys::ShadowOffsetX)->Description,
+              "If You apply Shadow in Captioneffects.Shadow Offset X.");
 }
 
 }  // namespace

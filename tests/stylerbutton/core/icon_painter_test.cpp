@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "stylerbutton/core/icon_painter.h"
+#include "stylerbutton/core/recolour_picture.h"
 #include "tests/stylerbutton/core/painter_test_support.h"
 
 namespace tolvane::styler {

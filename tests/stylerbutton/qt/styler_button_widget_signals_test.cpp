@@ -11,6 +11,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "stylerbutton/core/property_table.h"
 #include "stylerbutton/qt/styler_button_widget.h"
 
 namespace tolvane::styler {
@@ -137,6 +138,41 @@ TEST_F(StylerButtonWidgetSignalsTest, ButtonEnabledAndCaptionFontAreDistinctFrom
     EXPECT_EQ(button_->Button().Enabled(), BoolFalse);
     EXPECT_EQ(button_->Button().Theme(), ThemeBlueGlass);
     EXPECT_TRUE(button_->isEnabled());
+}
+
+// The Q_PROPERTY lines are written out for moc; they say what the property table says: one Qt
+// property per row, of the row's Qt name and type, notifying <name>Changed.
+TEST(StylerButtonWidgetPropertiesTest, QtPropertiesAreTheRowsOfThePropertyTable) {
+    const auto qt_type = [](PropertyType type) {
+        switch (type) {
+            case PropertyType::Text:
+                return QMetaType::fromType<QString>();
+            case PropertyType::Int32:
+                return QMetaType::fromType<int>();
+            case PropertyType::Int16:
+                return QMetaType::fromType<qint16>();
+            case PropertyType::Colour:
+                return QMetaType::fromType<uint>();
+            case PropertyType::Boolean:
+                return QMetaType::fromType<bool>();
+            case PropertyType::Font:
+                return QMetaType::fromType<QFont>();
+            case PropertyType::Picture:
+                return QMetaType::fromType<QImage>();
+        }
+        return QMetaType();
+    };
+    const QMetaObject& meta = StylerButtonWidget::staticMetaObject;
+    ASSERT_EQ(static_cast<std::size_t>(meta.propertyCount() - meta.propertyOffset()),
+              PropertyTable().size());
+    for (const PropertyInfo& row : PropertyTable()) {
+        const int index = meta.indexOfProperty(row.QtName.data());
+        ASSERT_GE(index, meta.propertyOffset()) << row.Name;
+        const QMetaProperty property = meta.property(index);
+        EXPECT_EQ(property.metaType(), qt_type(row.Type)) << row.Name;
+        EXPECT_EQ(property.notifySignal().name(), QByteArray(row.QtName.data()) + "Changed")
+            << row.Name;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "stylerbutton/core/icon_painter.h"
-
 #include <cstdint>
 
-#include "gdi/transparent_blt.h"
 #include "base/rounding.h"
+#include "gdi/transparent_blt.h"
+#include "stylerbutton/core/recolour_picture.h"
 #include "stylerbutton/core/repaint_steps.h"
 #include "stylerbutton/core/styler_button.h"
 
@@ -27,20 +26,6 @@ gdi::Surface NearestScaled(const gdi::Surface& picture, std::int32_t width, std:
 }
 
 }  // namespace
-
-void RecolourPicture(PictureHolder& Holder, gdi::Colour TransparentColour, gdi::Colour NewColour) {
-    Holder.SetAutoSize(true);
-    const std::int32_t width = base::RoundToInt32(Holder.ScaleWidth());
-    const std::int32_t height = base::RoundToInt32(Holder.ScaleHeight());
-    const gdi::Colour transparent = gdi::Opaque(TransparentColour);
-    for (std::int32_t x = 0; x < width; ++x) {
-        for (std::int32_t y = 0; y < height; ++y) {
-            if (Holder.Point(x, y) != transparent) {
-                Holder.PSet(x, y, NewColour);
-            }
-        }
-    }
-}
 
 // Draws imgIcon (or, on a disabled button, its silhouette rebuilt in imgDis from a fresh copy of
 // the picture) at the left or right edge, centred vertically, leaving out IconTransparentColour.

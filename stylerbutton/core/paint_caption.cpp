@@ -16,8 +16,8 @@ constexpr gdi::Colour kEffectGrey = gdi::Rgb(128, 128, 128);  // 0x808080
 // cannot become one, and the caption is then not drawn.
 std::int32_t OffsetByte(std::string_view name, std::int16_t value) {
     if (value < 0 || value > 255) {
-        throw base::OverflowError("overflow: " + std::string(name) + " " +
-                                     std::to_string(value) + " does not fit a byte");
+        throw base::OverflowError("overflow: " + std::string(name) + " " + std::to_string(value) +
+                                  " does not fit a byte");
     }
     return value;
 }
@@ -58,16 +58,15 @@ void StylerButton::PaintCaption(std::string Text, std::int32_t Alignment) {
             x = base::RoundToInt32(offX + scale.Px(1));
         } else {
             const double tw = engine.TextWidth(surface, Text);
-            x = base::RoundToInt32(column == Column::Centre
-                                          ? sw / 2 - tw / 2 - scale.Px(1) + offX
-                                          : sw - tw - scale.Px(3) + offX);
+            x = base::RoundToInt32(column == Column::Centre ? sw / 2 - tw / 2 - scale.Px(1) + offX
+                                                            : sw - tw - scale.Px(3) + offX);
         }
         if (row == Row::Top) {
             y = base::RoundToInt32(offY);
         } else {
             const double th = engine.TextHeight(surface, Text);
             y = base::RoundToInt32(row == Row::Middle ? sh / 2 - th / 2 - scale.Px(1) + offY
-                                                         : sh - th - scale.Px(1) + offY);
+                                                      : sh - th - scale.Px(1) + offY);
         }
     }
 
