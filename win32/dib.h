@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include <windows.h>
 
 namespace tolvane::win32 {
@@ -16,5 +19,12 @@ inline BITMAPINFO TopDown32BitInfo(LONG width, LONG height) {
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
+
+// The pixels of a client area, top row first, each 0x00RRGGBB (as a 32-bit DIB stores them).
+struct ClientPicture {
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint32_t> Pixels;
+};
 
 }  // namespace tolvane::win32

@@ -3,10 +3,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <windows.h>
 
-#include "forms/win32/form_window.h"
+#include "win32/dib.h"
 
 namespace tolvane::win32 {
 

@@ -8,15 +8,9 @@
 
 #include "forms/forms_platform.h"
 #include "forms/win32/form_label.h"
+#include "win32/dib.h"
 
 namespace tolvane::win32 {
-
-// The pixels of a client area, top row first, each 0x00RRGGBB (as a 32-bit DIB stores them).
-struct ClientPicture {
-    int Width = 0;
-    int Height = 0;
-    std::vector<std::uint32_t> Pixels;
-};
 
 // The form's window: a fixed single-line frame with a title and no title-bar buttons (no system
 // menu), owned by a hidden window so that it has no taskbar entry, a client area of the design's
