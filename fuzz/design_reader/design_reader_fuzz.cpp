@@ -2,17 +2,17 @@
 // design saves and reads back as the same design (and saves to the same text again); a refused
 // one, or a button refusing a stored value, gives one bounded line.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
-#include <QByteArray>
-
-#include "design/design_store.h"
-#include "gdi/text_engine.h"
+#include "design/design_json.h"
+#include "forms/design_property_store.h"
 #include "fuzz/oracles.h"
+#include "gdi/text_engine.h"
+#include "qt/png_codec.h"
 #include "stylerbutton/core/offscreen_container.h"
 #include "stylerbutton/core/property_value.h"
 #include "stylerbutton/core/styler_button.h"
-#include "forms/design_property_store.h"
 
 namespace {
 
@@ -27,9 +27,10 @@ class NoTextEngine final : public gdi::TextEngine {
     void Print(gdi::Surface&, int, int, std::string_view) override {}
 };
 
-// Loads every button of the design into a small offscreen button.
+// Loads every button of the design into a small offscreen button, its pictures decoded by QImage.
 void LoadButtons(design::Design& design, std::string_view input) {
     NoTextEngine text;
+    const qt::QtPngCodec pictures;
     for (const design::DesignControl& control : design.Controls()) {
         if (control.Type != styler::kStylerButtonTypeName) {
             continue;
@@ -38,7 +39,7 @@ void LoadButtons(design::Design& design, std::string_view input) {
         styler::OffscreenContainer container(32, 16, text, nullptr);
         styler::StylerButton button(container);
         try {
-            auto store = styler::DesignPropertyStore::ForControl(copy);
+            auto store = styler::DesignPropertyStore::ForControl(copy, pictures);
             button.LoadProperties(store);
         } catch (const styler::PropertyValueError& error) {
             Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
@@ -54,15 +55,14 @@ void LoadButtons(design::Design& design, std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     design::Design design;
     try {
-        design = design::ParseDesign(json, "fuzz.json");
+        design = design::ParseDesign(input, "fuzz.json");
     } catch (const design::DesignError& error) {
         Require(IsBoundedLine(error.what()), "a refusal is not one bounded line", input);
         return 0;
     }
-    const QByteArray saved = design::SerializeDesign(design);
+    const std::string saved = design::SerializeDesign(design);
     design::Design again;
     try {
         again = design::ParseDesign(saved, "fuzz.json");

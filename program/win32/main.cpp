@@ -20,7 +20,6 @@
 #include "base/quoted.h"
 #include "resources/resource_ids.h"
 #include "program/win32/screenshot_file.h"
-#include "forms/win32/stored_design.h"
 #include "win32/wic_image.h"
 #include "win32/wide_text.h"
 #include "forms/win32/win32_platform.h"
@@ -138,7 +137,7 @@ int wmain(int argc, wchar_t** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const auto clock = MakeClock(line);
     tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr),
-                                           tolvane::win32::Form1StoredDesign(),
+                                           tolvane::win32::kForm1Design,
                                            tolvane::win32::kBackgroundPictureId);
     if (line.screenshot) {
         return RenderScreenshot(platform, *clock, line, std::move(screenshot_file));
