@@ -171,8 +171,9 @@ void WriteDesign(const Design& design, const std::filesystem::path& path) {
     if (file.Get() < 0) {
         FailWith(where, "written", errno);
     }
+    // The replaced file's permissions carry over; where they cannot, the file gets a new file's.
     if (exists) {
-        ::fchmod(file.Get(), status.st_mode & 07777);  // best effort, as a new file would be
+        ::fchmod(file.Get(), status.st_mode & 07777);
     }
     int error = WriteAll(file.Get(), json);
     if (error == 0 && ::fsync(file.Get()) != 0) {

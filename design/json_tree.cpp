@@ -128,6 +128,14 @@ void SortMembers(std::vector<JsonMember>& members, const std::vector<KeyForm>& f
     const auto compare = [&](std::size_t a, std::size_t b) {
         return CompareKeys(members[a].Key, forms[a], members[b].Key, forms[b]);
     };
+    // Saved designs list their keys in order already.
+    bool in_order = true;
+    for (std::size_t i = 1; i < members.size() && in_order; ++i) {
+        in_order = compare(i - 1, i) < 0;
+    }
+    if (in_order) {
+        return;
+    }
     std::vector<std::size_t> order(members.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
@@ -262,7 +270,9 @@ class TreeBuilder {
 
     bool Number(double number) {
         const std::size_t ordinal = numbers_++;
-        if (next_number_ < scan_.Numbers.size() && scan_.Numbers[next_number_].Ordinal == ordinal) {
+        // A number as the whole document is refused as such (Place), whatever its form.
+        if (!stack_.empty() && next_number_ < scan_.Numbers.size() &&
+            scan_.Numbers[next_number_].Ordinal == ordinal) {
             const ScannedNumber& scanned = scan_.Numbers[next_number_++];
             if (scanned.Refused) {
                 return Fail(scanned.End, "illegal number");

@@ -49,8 +49,8 @@ design::Design ReadEmbeddedDesign(const char* path) {
                                   ": cannot be read: " + file.errorString().toStdString());
     }
     const QByteArray json = file.readAll();
-    return design::ParseDesign(std::string_view(json.constData(), static_cast<std::size_t>(json.size())),
-                               path);
+    return design::ParseDesign(
+        std::string_view(json.constData(), static_cast<std::size_t>(json.size())), path);
 }
 
 class QtPlatform::WindowAdapter final : public forms::Window {

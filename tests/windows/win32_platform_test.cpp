@@ -67,8 +67,8 @@ void TextEngineSetsOnlyGlyphPixels() {
 // StylerButton1's place (twips to pixels) and its saved properties, found in any letter case;
 // a control the design lacks is refused by name, and so is a design the program lacks.
 void StoredDesignGivesTheButton() {
-    tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr),
-                                           tolvane::win32::kForm1Design, 0);
+    tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr), tolvane::win32::kForm1Design,
+                                           0);
     const auto design = platform.ReadControlDesign("stylerbutton1");
     Check(design.Left == 432 && design.Top == 248 && design.Width == 105 && design.Height == 33,
           "StylerButton1 lies at 432, 248, 105 x 33 px");
@@ -92,8 +92,8 @@ void StoredDesignGivesTheButton() {
         without.ReadControlDesign("StylerButton1");
         Check(false, "a missing design is refused");
     } catch (const std::runtime_error& error) {
-        Check(std::string(error.what()) == "absent.json: cannot be read: the program has no "
-                                           "resource 999",
+        Check(std::string(error.what()) ==
+                  "absent.json: cannot be read: the program has no resource 999",
               std::string("the refusal names the design: ") + error.what());
     }
 }
