@@ -6,44 +6,45 @@
 // Arguments: controls, properties per control. Build in Release.
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
 
-#include "design/design_store.h"
+#include "design/design_json.h"
 
 namespace {
 
-QByteArray GeneratedDesign(int controls, int properties_per_control) {
-    QJsonArray list;
+using tolvane::design::Design;
+using tolvane::design::DesignControl;
+
+// The design as the writer saves it.
+std::string GeneratedDesign(int controls, int properties_per_control) {
+    Design design;
     for (int c = 0; c < controls; ++c) {
-        QJsonObject properties;
+        DesignControl control{"StylerButton" + std::to_string(c), "Tolvane.StylerButton", {}, {}};
+        control.Placement.Set("left", std::int32_t{c});
+        control.Placement.Set("top", std::int32_t{c});
+        control.Placement.Set("width", std::int32_t{1575});
+        control.Placement.Set("height", std::int32_t{495});
+        std::vector<tolvane::design::DesignProperties::Entry> properties;
         for (int p = 0; p < properties_per_control; ++p) {
-            properties.insert(QStringLiteral("Property%1").arg(p), c * properties_per_control + p);
+            properties.emplace_back("Property" + std::to_string(p),
+                                    std::int32_t{c * properties_per_control + p});
         }
-        list.append(QJsonObject{
-            {QStringLiteral("name"), QStringLiteral("StylerButton%1").arg(c)},
-            {QStringLiteral("type"), QStringLiteral("Tolvane.StylerButton")},
-            {QStringLiteral("placement"), QJsonObject{{QStringLiteral("left"), c},
-                                                      {QStringLiteral("top"), c},
-                                                      {QStringLiteral("width"), 1575},
-                                                      {QStringLiteral("height"), 495}}},
-            {QStringLiteral("properties"), properties},
-        });
+        control.Properties =
+            tolvane::design::DesignProperties::FromDistinctKeys(std::move(properties));
+        design.Add(std::move(control));
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("controls"), list}})
-        .toJson(QJsonDocument::Indented);
+    return tolvane::design::SerializeDesign(design);
 }
 
 void ReadDesign(benchmark::State& state) {
-    const QByteArray json =
+    const std::string json =
         GeneratedDesign(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         benchmark::DoNotOptimize(tolvane::design::ParseDesign(json, "generated.json"));
     }
-    state.SetBytesProcessed(state.iterations() * json.size());
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(json.size()));
     state.counters["properties"] = static_cast<double>(state.range(0) * state.range(1));
 }
 

@@ -2,46 +2,35 @@
 
 #include <memory>
 
-#include <QBuffer>
-#include <QImage>
-
-#include "qt/surface_image.h"
-
 namespace tolvane::styler {
 
 namespace {
 
-PictureRef DecodePicture(std::string_view key, const design::DesignPicture& picture) {
-    const QImage image = QImage::fromData(picture.Png, "PNG");
-    if (image.isNull()) {
+PictureRef DecodePicture(std::string_view key, const design::DesignPicture& picture,
+                         const gdi::PngCodec& pictures) {
+    std::optional<gdi::Surface> surface = pictures.Decode(picture.Png);
+    if (!surface) {
         throw PropertyValueError(std::string(key),
                                  "PNG data of " + std::to_string(picture.Png.size()) + " bytes",
                                  "is not a readable PNG picture");
     }
-    return std::make_shared<const gdi::Surface>(ImageToSurface(image));
-}
-
-design::DesignPicture EncodePicture(const gdi::Surface& picture) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    SurfaceToImage(picture).save(&buffer, "PNG");
-    return design::DesignPicture{png};
+    return std::make_shared<const gdi::Surface>(std::move(*surface));
 }
 
 }  // namespace
 
-DesignPropertyStore DesignPropertyStore::ForControl(design::DesignControl& control) {
+DesignPropertyStore DesignPropertyStore::ForControl(design::DesignControl& control,
+                                                    const gdi::PngCodec& pictures) {
     if (!KeysMatch(control.Type, kStylerButtonTypeName)) {
         throw design::DesignError("control \"" + control.Name + "\" is a \"" + control.Type +
-                                 "\", not a \"" + std::string(kStylerButtonTypeName) + "\"");
+                                  "\", not a \"" + std::string(kStylerButtonTypeName) + "\"");
     }
-    return DesignPropertyStore(control.Properties);
+    return DesignPropertyStore(control.Properties, pictures);
 }
 
 PropertyValue DesignPropertyStore::Read(std::string_view key, const PropertyValue& defaultValue) {
     const design::DesignValue* stored = properties_.Find(key);
-    return stored != nullptr ? ToPropertyValue(key, *stored) : defaultValue;
+    return stored != nullptr ? ToPropertyValue(key, *stored, pictures_) : defaultValue;
 }
 
 void DesignPropertyStore::Write(std::string_view key, const PropertyValue& value,
@@ -49,13 +38,15 @@ void DesignPropertyStore::Write(std::string_view key, const PropertyValue& value
     if (SameValue(value, defaultValue)) {
         properties_.Erase(key);
     } else {
-        properties_.Set(key, ToDesignValue(value));
+        properties_.Set(key, ToDesignValue(value, pictures_));
     }
 }
 
-PropertyValue ToPropertyValue(std::string_view key, const design::DesignValue& value) {
+PropertyValue ToPropertyValue(std::string_view key, const design::DesignValue& value,
+                              const gdi::PngCodec& pictures) {
     struct {
         std::string_view key;
+        const gdi::PngCodec& pictures;
         PropertyValue operator()(std::monostate) const { return std::monostate{}; }
         PropertyValue operator()(const std::string& text) const { return text; }
         PropertyValue operator()(std::int32_t number) const { return number; }
@@ -64,14 +55,15 @@ PropertyValue ToPropertyValue(std::string_view key, const design::DesignValue& v
             return std::make_shared<gdi::Font>(font);
         }
         PropertyValue operator()(const design::DesignPicture& picture) const {
-            return DecodePicture(key, picture);
+            return DecodePicture(key, picture, pictures);
         }
-    } visitor{key};
+    } visitor{key, pictures};
     return std::visit(visitor, value);
 }
 
-design::DesignValue ToDesignValue(const PropertyValue& value) {
+design::DesignValue ToDesignValue(const PropertyValue& value, const gdi::PngCodec& pictures) {
     struct {
+        const gdi::PngCodec& pictures;
         design::DesignValue operator()(std::monostate) const { return std::monostate{}; }
         design::DesignValue operator()(const std::string& text) const { return text; }
         design::DesignValue operator()(std::int32_t number) const { return number; }
@@ -81,10 +73,10 @@ design::DesignValue ToDesignValue(const PropertyValue& value) {
             return font ? design::DesignValue(*font) : design::DesignValue(std::monostate{});
         }
         design::DesignValue operator()(const PictureRef& picture) const {
-            return picture ? design::DesignValue(EncodePicture(*picture))
+            return picture ? design::DesignValue(design::DesignPicture{pictures.Encode(*picture)})
                            : design::DesignValue(std::monostate{});
         }
-    } visitor;
+    } visitor{pictures};
     return std::visit(visitor, value);
 }
 

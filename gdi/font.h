@@ -21,4 +21,7 @@ struct Font {
 
 using FontRef = std::shared_ptr<Font>;
 
+// The largest point size a font may have: what desktop font dialogs accept.
+inline constexpr double kMaxFontPoints = 2160.0;
+
 }  // namespace tolvane::gdi

@@ -24,8 +24,8 @@ inline constexpr const char* kTahomaSubstitute = "DejaVu Sans";
 // The GB2312 character set: a font that asks for it gets the CJK face as its fallback family.
 inline constexpr int kGb2312Charset = 134;
 
-// The largest point size a font may have: what desktop font dialogs accept.
-inline constexpr double kMaxFontPoints = 2160.0;
+// The largest point size a font may have (gdi/font.h).
+using gdi::kMaxFontPoints;
 
 // Declares the substitutions above, each followed by the CJK face so that Chinese characters in
 // a Latin face still find their glyphs. Call once at start-up, after the application exists and

@@ -13,7 +13,7 @@ extern const char kBackgroundPicture[];
 // The same picture at twice the size, 1100 x 580, for screens of twice the density or more.
 extern const char kBackgroundPicture2x[];
 // The countdown window's stored design: its close button's place and saved settings (JSON,
-// app/forms/design_store.h).
+// design/design_json.h).
 extern const char kForm1Design[];
 // The CJK face the window's Chinese is drawn in, cut down to the characters the window shows
 // (make_cjk_subset.py); registered under the installed face's own name.

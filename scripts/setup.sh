@@ -9,6 +9,8 @@ packages=(
     # the second compiler, and libFuzzer with the sanitizer runtimes for the fuzz targets
     clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # the stored design's JSON reader (header-only, so the Windows build uses it as well)
+    nlohmann-json3-dev
     # the StylerButton's Qt Designer plugin (Qt's UiPlugin interface) and Designer itself
     qt6-tools-dev qt6-tools-dev-tools
     # run: Chinese translation of Qt's dialogs and the fonts the window's texts use

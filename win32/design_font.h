@@ -18,8 +18,8 @@ using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDelete
 // (the button's caption, whose text engine sets exactly the glyphs' pixels).
 enum class GlyphEdges { System, Solid };
 
-// The largest point size a font may have, as in the Qt layer: what desktop font dialogs accept.
-inline constexpr double kMaxFontPoints = 2160.0;
+// The largest point size a font may have (gdi/font.h).
+using gdi::kMaxFontPoints;
 
 // The GDI font of a design font: the face by its name and character set, as the design gives
 // them ("宋体" with GB2312, "MS UI Gothic" with ANSI: the system maps them to what it has), the

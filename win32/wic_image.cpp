@@ -7,31 +7,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32/com_ptr.h"
+
 namespace tolvane::win32 {
 
 namespace {
-
-// Releases a COM interface when it goes out of scope.
-template <class Interface>
-class ComPtr {
-  public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-
-    Interface* operator->() const { return pointer_; }
-    Interface* get() const { return pointer_; }
-    Interface** out() { return &pointer_; }
-    void** void_out() { return reinterpret_cast<void**>(&pointer_); }
-
-  private:
-    Interface* pointer_ = nullptr;
-};
 
 bool MakeFactory(ComPtr<IWICImagingFactory>& factory) {
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,

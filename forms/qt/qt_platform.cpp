@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "design/design_placement.h"
+#include "design/design_json.h"
+#include "forms/control_design.h"
 #include "forms/qt/message_box.h"
 #include "resources/resource_paths.h"
-#include "forms/design_property_store.h"
 
 namespace tolvane::qt {
 
@@ -40,6 +41,17 @@ std::vector<QImage> BackgroundPictures() {
 }
 
 }  // namespace
+
+design::Design ReadEmbeddedDesign(const char* path) {
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw design::DesignError(std::string(path) +
+                                  ": cannot be read: " + file.errorString().toStdString());
+    }
+    const QByteArray json = file.readAll();
+    return design::ParseDesign(
+        std::string_view(json.constData(), static_cast<std::size_t>(json.size())), path);
+}
 
 class QtPlatform::ButtonAdapter final : public forms::ButtonHost {
   public:
@@ -97,21 +109,9 @@ forms::ButtonHost& QtPlatform::MakeButton(std::string_view name, const forms::Co
 
 forms::ControlDesign QtPlatform::ReadControlDesign(std::string_view name) {
     if (!design_) {
-        design_ = design::ReadDesign(QString::fromLatin1(resources::kForm1Design));
+        design_ = ReadEmbeddedDesign(resources::kForm1Design);
     }
-    design::DesignControl& control = design_->Control(name);
-    const design::DesignPlacement placement = ReadPlacement(control);
-    const QRect rect = placement.PixelRect();
-    return {
-        .Left = rect.x(),
-        .Top = rect.y(),
-        .Width = rect.width(),
-        .Height = rect.height(),
-        .TabIndex = placement.TabIndex,
-        .Visible = placement.Visible,
-        .Properties = std::make_unique<styler::DesignPropertyStore>(
-            styler::DesignPropertyStore::ForControl(control)),
-    };
+    return forms::ControlDesignFrom(*design_, resources::kForm1Design, name, pictures_);
 }
 
 void QtPlatform::ShowMessage(std::string_view text_utf8, std::string_view title_utf8,

@@ -6,14 +6,19 @@
 
 #include <QImage>
 
-#include "design/design_store.h"
+#include "design/design.h"
 #include "forms/forms_platform.h"
 #include "forms/qt/form_label.h"
 #include "forms/qt/form_window.h"
 #include "qt/form_timer.h"
+#include "qt/png_codec.h"
 #include "stylerbutton/qt/styler_button_widget.h"
 
 namespace tolvane::qt {
+
+// The design embedded at a Qt resource path (":/tolvane/form1_design.json"), read as a design file
+// is (design/design_json.h). Throws design::DesignError naming the path.
+design::Design ReadEmbeddedDesign(const char* path);
 
 // The forms platform on Qt Widgets: the window is a FormWindow showing the program's background
 // picture, labels are FormLabels, timers FormTimers, the close button a StylerButtonWidget, and
@@ -31,7 +36,7 @@ class QtPlatform final : public forms::Platform {
     base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
                                   gdi::FontRef container_font) override;
-    // Throws DesignError.
+    // Throws design::DesignError (forms/control_design.h).
     forms::ControlDesign ReadControlDesign(std::string_view name) override;
     void ShowMessage(std::string_view text_utf8, std::string_view title_utf8,
                      forms::MessageIcon icon) override;
@@ -54,6 +59,7 @@ class QtPlatform final : public forms::Platform {
     std::vector<std::unique_ptr<FormTimer>> timers_;
     std::vector<std::unique_ptr<ButtonAdapter>> buttons_;
     std::optional<design::Design> design_;  // read on first use; the button stores refer into it
+    QtPngCodec pictures_;
 };
 
 }  // namespace tolvane::qt

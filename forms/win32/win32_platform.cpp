@@ -7,13 +7,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "base/units.h"
-#include "base/quoted.h"
+#include "design/design_json.h"
+#include "forms/control_design.h"
 #include "win32/wic_image.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
-#include "stylerbutton/core/memory_property_store.h"
-#include "stylerbutton/core/property_store.h"
 
 namespace tolvane::win32 {
 
@@ -21,25 +19,18 @@ namespace {
 
 constexpr LPCWSTR kTimerClass = L"TolvaneTimers";
 
-styler::PropertyValue ToPropertyValue(const StoredValue& stored) {
-    struct Convert {
-        styler::PropertyValue operator()(std::monostate) const { return {}; }
-        styler::PropertyValue operator()(std::string_view text) const { return std::string(text); }
-        styler::PropertyValue operator()(std::int32_t number) const { return number; }
-        styler::PropertyValue operator()(bool flag) const { return flag; }
-        styler::PropertyValue operator()(const StoredFont& stored_font) const {
-            auto font = std::make_shared<gdi::Font>();
-            font->Name = std::string(stored_font.Name);
-            font->SizePoints = stored_font.SizePoints;
-            font->Weight = stored_font.Weight;
-            font->Charset = stored_font.Charset;
-            font->Italic = stored_font.Italic;
-            font->Underline = stored_font.Underline;
-            font->Strikethrough = stored_font.Strikethrough;
-            return gdi::FontRef(std::move(font));
-        }
-    };
-    return std::visit(Convert{}, stored);
+// The design in the executable's RCDATA resource.
+design::Design ReadDesignResource(HINSTANCE instance, const DesignResource& resource) {
+    const std::string name(resource.Name);
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(resource.Id), RT_RCDATA);
+    HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr) {
+        throw design::DesignError(name + ": cannot be read: the program has no resource " +
+                                  std::to_string(resource.Id));
+    }
+    return design::ParseDesign(
+        std::string_view(static_cast<const char*>(bytes), SizeofResource(instance, found)), name);
 }
 
 // A failure in a tick handler cannot cross the window procedure: it is reported and ends the
@@ -52,8 +43,8 @@ styler::PropertyValue ToPropertyValue(const StoredValue& stored) {
 
 }  // namespace
 
-Win32Platform::Win32Platform(HINSTANCE instance, const StoredDesign& design, int background_id)
-    : instance_(instance), design_(design), background_id_(background_id) {
+Win32Platform::Win32Platform(HINSTANCE instance, DesignResource design, int background_id)
+    : instance_(instance), design_resource_(design), background_id_(background_id) {
     // The tooltip class of the labels.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -99,26 +90,10 @@ forms::ButtonHost& Win32Platform::MakeButton(std::string_view name,
 }
 
 forms::ControlDesign Win32Platform::ReadControlDesign(std::string_view name) {
-    for (const StoredControl& control : design_.Controls) {
-        if (!styler::KeysMatch(control.Name, name)) {
-            continue;
-        }
-        forms::ControlDesign result;
-        result.Left = base::TwipsToPixels(control.LeftTwips);
-        result.Top = base::TwipsToPixels(control.TopTwips);
-        result.Width = base::TwipsToPixels(control.WidthTwips);
-        result.Height = base::TwipsToPixels(control.HeightTwips);
-        result.TabIndex = control.TabIndex;
-        result.Visible = control.Visible;
-        auto properties = std::make_unique<styler::MemoryPropertyStore>();
-        for (const StoredProperty& property : control.Properties) {
-            properties->Set(property.Key, ToPropertyValue(property.Value));
-        }
-        result.Properties = std::move(properties);
-        return result;
+    if (!design_) {
+        design_ = ReadDesignResource(instance_, design_resource_);
     }
-    throw std::runtime_error(std::string(design_.Source) + ": control " +
-                             base::Quoted(name) + " is not in the design");
+    return forms::ControlDesignFrom(*design_, design_resource_.Name, name, pictures_);
 }
 
 void Win32Platform::ShowMessage(std::string_view text_utf8, std::string_view title_utf8,

@@ -1,28 +1,41 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include <windows.h>
 
+#include "design/design.h"
 #include "forms/forms_platform.h"
 #include "forms/win32/button_window.h"
 #include "forms/win32/form_timer.h"
 #include "forms/win32/form_window.h"
+#include "resources/resource_ids.h"
 #include "win32/gdi_text_engine.h"
-#include "forms/win32/stored_design.h"
+#include "win32/png_codec.h"
 
 namespace tolvane::win32 {
 
+// A window's stored design (design/design_json.h) embedded in the executable as an RCDATA
+// resource, and the name messages give it.
+struct DesignResource {
+    int Id = 0;
+    std::string_view Name;
+};
+
+// The countdown window's design, resources/form1_design.json.
+inline constexpr DesignResource kForm1Design{kForm1DesignId, "form1_design.json"};
+
 // The forms platform over user32 and gdi32: the window, its windowless labels, timers over
-// SetTimer, MessageBoxW, the design the build carries (stored_design.h) and the StylerButton's
-// child window. Made once, on the thread that runs the message loop, after COM and the common
-// controls are initialised; everything it makes lives as long as it does.
+// SetTimer, MessageBoxW, the design embedded in the executable and the StylerButton's child
+// window. Made once, on the thread that runs the message loop, after COM and the common controls
+// are initialised; everything it makes lives as long as it does.
 class Win32Platform final : public forms::Platform {
   public:
-    // background_id: the RCDATA resource of the window's picture.
-    Win32Platform(HINSTANCE instance, const StoredDesign& design, int background_id);
+    // design: read on first use. background_id: the RCDATA resource of the window's picture.
+    Win32Platform(HINSTANCE instance, DesignResource design, int background_id);
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
@@ -32,8 +45,8 @@ class Win32Platform final : public forms::Platform {
     base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
                                      gdi::FontRef container_font) override;
-    // Throws std::runtime_error naming the design and the control when the design has no such
-    // control.
+    // Throws design::DesignError naming the design, the control and the entry when the design
+    // cannot be read or has no such control (forms/control_design.h).
     forms::ControlDesign ReadControlDesign(std::string_view name) override;
     // MessageBoxW, modal for the whole thread (MB_TASKMODAL), with MB_ICONERROR or
     // MB_ICONINFORMATION.
@@ -51,7 +64,9 @@ class Win32Platform final : public forms::Platform {
     FormTimer& NewTimer();
 
     HINSTANCE instance_;
-    const StoredDesign& design_;
+    DesignResource design_resource_;
+    std::optional<design::Design> design_;  // read on first use; the button stores refer into it
+    WicPngCodec pictures_;
     int background_id_;
     // A message-only window that receives every timer's WM_TIMER, by the timer's id.
     HWND timer_window_ = nullptr;

@@ -1,18 +1,20 @@
 // The design reader on any bytes, and the button loading what it accepted. Oracles: an accepted
-// design saves and reads back as the same design (and saves to the same text again); a refused
-// one, or a button refusing a stored value, gives one bounded line.
+// design saves and reads back as the same design, its entries in any order (and saves to the same
+// text again); a refused one, or a button refusing a stored value, gives one bounded line.
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include <QByteArray>
-
-#include "design/design_store.h"
-#include "gdi/text_engine.h"
+#include "design/design_json.h"
+#include "forms/design_property_store.h"
 #include "fuzz/oracles.h"
+#include "gdi/text_engine.h"
+#include "qt/png_codec.h"
 #include "stylerbutton/core/offscreen_container.h"
 #include "stylerbutton/core/property_value.h"
 #include "stylerbutton/core/styler_button.h"
-#include "forms/design_property_store.h"
 
 namespace {
 
@@ -27,9 +29,10 @@ class NoTextEngine final : public gdi::TextEngine {
     void Print(gdi::Surface&, int, int, std::string_view) override {}
 };
 
-// Loads every button of the design into a small offscreen button.
+// Loads every button of the design into a small offscreen button, its pictures decoded by QImage.
 void LoadButtons(design::Design& design, std::string_view input) {
     NoTextEngine text;
+    const qt::QtPngCodec pictures;
     for (const design::DesignControl& control : design.Controls()) {
         if (control.Type != styler::kStylerButtonTypeName) {
             continue;
@@ -38,7 +41,7 @@ void LoadButtons(design::Design& design, std::string_view input) {
         styler::OffscreenContainer container(32, 16, text, nullptr);
         styler::StylerButton button(container);
         try {
-            auto store = styler::DesignPropertyStore::ForControl(copy);
+            auto store = styler::DesignPropertyStore::ForControl(copy, pictures);
             button.LoadProperties(store);
         } catch (const styler::PropertyValueError& error) {
             Require(IsBoundedLine(error.what()), "a button's refusal is not one bounded line",
@@ -50,26 +53,42 @@ void LoadButtons(design::Design& design, std::string_view input) {
     }
 }
 
+// The entries in key order (keys are distinct).
+std::vector<design::DesignProperties::Entry> ByKey(const design::DesignProperties& properties) {
+    std::vector<design::DesignProperties::Entry> entries = properties.Entries();
+    std::ranges::sort(entries, {}, &design::DesignProperties::Entry::first);
+    return entries;
+}
+
+// The same controls in the same order, each with the same entries. The order of a control's
+// entries after a read follows how their keys were written (with escapes or without, after a
+// byte order mark), which a save does not keep.
+bool SameDesign(const design::Design& a, const design::Design& b) {
+    return std::ranges::equal(a.Controls(), b.Controls(), [](const auto& x, const auto& y) {
+        return x.Name == y.Name && x.Type == y.Type && ByKey(x.Placement) == ByKey(y.Placement) &&
+               ByKey(x.Properties) == ByKey(y.Properties);
+    });
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     design::Design design;
     try {
-        design = design::ParseDesign(json, "fuzz.json");
+        design = design::ParseDesign(input, "fuzz.json");
     } catch (const design::DesignError& error) {
         Require(IsBoundedLine(error.what()), "a refusal is not one bounded line", input);
         return 0;
     }
-    const QByteArray saved = design::SerializeDesign(design);
+    const std::string saved = design::SerializeDesign(design);
     design::Design again;
     try {
         again = design::ParseDesign(saved, "fuzz.json");
     } catch (const design::DesignError& error) {
         Require(false, error.what(), input);
     }
-    Require(again == design, "a saved design reads back as another design", input);
+    Require(SameDesign(again, design), "a saved design reads back as another design", input);
     Require(design::SerializeDesign(again) == saved, "a design saves to other text the second time",
             input);
     LoadButtons(design, input);

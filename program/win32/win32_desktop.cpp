@@ -4,7 +4,6 @@
 
 #include <variant>
 
-#include "forms/win32/stored_design.h"
 #include "program/themed_controls.h"
 #include "resources/resource_ids.h"
 #include "win32/wic_image.h"
@@ -37,7 +36,7 @@ bool Win32Desktop::Start(program::Output) {
 
 forms::Platform& Win32Desktop::MakePlatform() {
     platform_ =
-        std::make_unique<Win32Platform>(instance_, Form1StoredDesign(), kBackgroundPictureId);
+        std::make_unique<Win32Platform>(instance_, kForm1Design, kBackgroundPictureId);
     return *platform_;
 }
 

@@ -10,8 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "design/design_placement.h"
-#include "design/design_store.h"
+#include "design/design.h"
+#include "design/placement.h"
+#include "forms/qt/qt_platform.h"
 #include "qt/fonts.h"
 #include "forms/end_program.h"
 #include "base/date_serial.h"
@@ -195,11 +196,13 @@ TEST_F(Form1Test, EnterOnTheButtonEndsTheProgramAndSpaceDoesNot) {
 
 // The button's place comes from the window's stored design, the one file that holds it.
 TEST_F(Form1Test, StoredPlacementMatchesTheWindowDesign) {
-    const design::Design design = design::ReadDesign(resources::kForm1Design);
+    const design::Design design = qt::ReadEmbeddedDesign(resources::kForm1Design);
     ASSERT_EQ(design.Controls().size(), 1u);
     const design::DesignControl& control = design.Control(kButtonName);
     const design::DesignPlacement placement = design::ReadPlacement(control);
-    EXPECT_EQ(form_.StylerButton1().geometry(), placement.PixelRect());
+    const design::PixelRect pixels = placement.Pixels();
+    EXPECT_EQ(form_.StylerButton1().geometry(),
+              QRect(pixels.Left, pixels.Top, pixels.Width, pixels.Height));
     EXPECT_EQ(placement.TabIndex, 0);
     EXPECT_TRUE(placement.Visible);
     // The control's own extent, in hundredths of a millimetre, is kept beside it.

@@ -1,4 +1,4 @@
-#include "design/design_placement.h"
+#include "design/placement.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,9 +23,9 @@ TEST(DesignPlacementTest, ReadsTwipsAndGivesWholePixels) {
     const DesignPlacement placement = ReadPlacement(Button());
     EXPECT_EQ(placement.TabIndex, 2);
     EXPECT_FALSE(placement.Visible);
-    EXPECT_EQ(placement.PixelRect(), QRect(432, 248, 105, 33));
+    EXPECT_EQ(placement.Pixels(), (PixelRect{432, 248, 105, 33}));
     // 337.5 twips are 22.5 pixels: halves go to the even neighbour.
-    EXPECT_EQ(ReadPlacement(Button(3375 / 10)).PixelRect().width(), 22);
+    EXPECT_EQ(ReadPlacement(Button(3375 / 10)).Pixels().Width, 22);
 }
 
 TEST(DesignPlacementTest, RefusesMissingWrongAndNegativeEntriesByName) {

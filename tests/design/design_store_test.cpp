@@ -1,25 +1,22 @@
-#include "design/design_store.h"
-
+#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <utility>
-
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "design/design_file.h"
+#include "design/design_json.h"
 
 namespace tolvane::design {
 namespace {
@@ -27,14 +24,50 @@ namespace {
 using testing::AllOf;
 using testing::HasSubstr;
 
-QByteArray SmallPng() {
-    QImage image(2, 1, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 255));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+// A PNG file of 2 x 1 magenta pixels.
+std::string SmallPng() {
+    return std::string(
+        "\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x00\x02\x00\x00\x00\x01\x08\x02\x00\x00"
+        "\x00\x7b\x40\xe8\xdd\x00\x00\x00\x0dIDAT\x78\x9c\x63\xf8\xcf\xf0\x1f\x88\x00\x0d\xf9"
+        "\x03\xfd\x5a\x46\xfd\x7b\x00\x00\x00\x00IEND\xae\x42\x60\x82",
+        70);
+}
+
+// A new folder that is removed with everything in it when the test ends.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        std::string name = (std::filesystem::temp_directory_path() / "design_test.XXXXXX").string();
+        if (::mkdtemp(name.data()) != nullptr) {
+            path_ = name;
+        }
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    bool isValid() const { return !path_.empty(); }
+    std::string path() const { return path_.string(); }
+    std::string filePath(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string FileContent(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
 }
 
 // A design with every kind of value, in both lists of a control.
@@ -69,8 +102,7 @@ std::string DesignErrorOf(Action&& action) {
 }
 
 std::string ParseError(const std::string& json) {
-    return DesignErrorOf(
-        [&] { ParseDesign(QByteArray::fromStdString(json), "form1_design.json"); });
+    return DesignErrorOf([&] { ParseDesign(json, "form1_design.json"); });
 }
 
 // One control whose properties are the given JSON object text.
@@ -98,21 +130,21 @@ TEST(DesignStoreTest, EveryKindOfValueSurvivesJson) {
 }
 
 TEST(DesignStoreTest, WrittenFileReadsBackAndAFailedWriteNamesThePath) {
-    QTemporaryDir directory;
+    TemporaryFolder directory;
     ASSERT_TRUE(directory.isValid());
-    const QString path = directory.filePath("design.json");
+    const std::string path = directory.filePath("design.json");
     const Design design = EveryKindOfValue();
     WriteDesign(design, path);
     const Design reread = ReadDesign(path);
     EXPECT_EQ(reread.Controls().size(), 2u);
     EXPECT_EQ(SerializeDesign(reread), SerializeDesign(design));
 
-    const QString unwritable = directory.filePath("missing/design.json");
+    const std::string unwritable = directory.filePath("missing/design.json");
     try {
         WriteDesign(design, unwritable);
         ADD_FAILURE() << "no error";
     } catch (const DesignError& error) {
-        EXPECT_THAT(error.what(), HasSubstr(unwritable.toStdString() + ": cannot be written"));
+        EXPECT_THAT(error.what(), HasSubstr(unwritable + ": cannot be written"));
     }
 }
 
@@ -205,13 +237,13 @@ TEST(DesignStoreTest, LongTextIsCutShortInMessages) {
 }
 
 TEST(DesignStoreTest, MissingFileNamesThePath) {
-    QTemporaryDir directory;
-    const QString path = directory.filePath("absent.json");
+    TemporaryFolder directory;
+    const std::string path = directory.filePath("absent.json");
     try {
         ReadDesign(path);
         ADD_FAILURE() << "no error";
     } catch (const DesignError& error) {
-        EXPECT_THAT(error.what(), HasSubstr(path.toStdString() + ": cannot be read"));
+        EXPECT_THAT(error.what(), HasSubstr(path + ": cannot be read"));
     }
 }
 
@@ -219,19 +251,19 @@ TEST(DesignStoreTest, MissingFileNamesThePath) {
 // controls, and one control with many properties. Both read back whole.
 TEST(DesignStoreTest, ALargeDesignReadsBackWhole) {
     for (const auto& [controls, properties] : {std::pair{4000, 20}, std::pair{1, 80000}}) {
-        QJsonArray list;
+        std::string json = R"({"controls": [)";
         for (int c = 0; c < controls; ++c) {
-            QJsonObject values;
+            const std::string number = std::to_string(c);
+            json += std::string(c == 0 ? "" : ", ") + R"({"name": "Button)" + number +
+                    R"(", "type": "T", "placement": {"left": )" + number + R"(}, "properties": {)";
             for (int p = 0; p < properties; ++p) {
-                values.insert(QStringLiteral("P%1").arg(p), c + p);
+                json += std::string(p == 0 ? "\"P" : ", \"P") + std::to_string(p) +
+                        "\": " + std::to_string(c + p);
             }
-            list.append(QJsonObject{{"name", QStringLiteral("Button%1").arg(c)},
-                                    {"type", "T"},
-                                    {"placement", QJsonObject{{"left", c}}},
-                                    {"properties", values}});
+            json += "}}";
         }
-        const Design design =
-            ParseDesign(QJsonDocument(QJsonObject{{"controls", list}}).toJson(), "large.json");
+        json += "]}";
+        const Design design = ParseDesign(json, "large.json");
         ASSERT_EQ(design.Controls().size(), static_cast<std::size_t>(controls));
         for (int c = 0; c < controls; ++c) {
             const DesignControl& control = design.Controls()[static_cast<std::size_t>(c)];
@@ -270,34 +302,33 @@ TEST(DesignStoreTest, KeysAndNamesAreCutShortAndBadUtf16IsNamed) {
         EXPECT_LT(message.size(), 300u) << message;
     }
     // A pair of surrogates is one valid character and stays a key.
-    const Design paired =
-        ParseDesign(QByteArray::fromStdString(WithProperties(R"({"\ud83d\ude00": 1})")), "paired");
+    const Design paired = ParseDesign(WithProperties(R"({"\ud83d\ude00": 1})"), "paired");
     EXPECT_NE(paired.Control("StylerButton1").Properties.Find("😀"), nullptr);
 }
 
-std::string ReadError(const QString& path) {
+std::string ReadError(const std::string& path) {
     return DesignErrorOf([&] { ReadDesign(path); });
 }
 
 // A folder, a device that never ends and a pipe that no one writes to are refused at once,
 // without reading them or waiting for a writer.
 TEST(DesignStoreTest, OnlyARegularFileIsRead) {
-    QTemporaryDir directory;
+    TemporaryFolder directory;
     ASSERT_TRUE(directory.isValid());
-    const QString fifo = directory.filePath("pipe.json");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::string fifo = directory.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const struct {
-        QString path;
+        std::string path;
         std::string message;
     } cases[] = {{directory.path(), "it is a folder, not a regular file"},
-                 {QStringLiteral("/dev/zero"), "it is a device, not a regular file"},
+                 {"/dev/zero", "it is a device, not a regular file"},
                  {fifo, "it is a pipe, not a regular file"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadError(c.path), c.path.toStdString() + ": cannot be read: " + c.message);
+        EXPECT_EQ(ReadError(c.path), c.path + ": cannot be read: " + c.message);
     }
 }
 
-std::string WriteError(const Design& design, const QString& path) {
+std::string WriteError(const Design& design, const std::string& path) {
     return DesignErrorOf([&] { WriteDesign(design, path); });
 }
 
@@ -305,22 +336,20 @@ std::string WriteError(const Design& design, const QString& path) {
 // a file, and a write cut short by the file size limit (as a full disk would cut it), which
 // leaves the old content in place.
 TEST(DesignStoreTest, AFailedWriteNamesTheReasonAndKeepsTheOldContent) {
-    QTemporaryDir directory;
+    TemporaryFolder directory;
     ASSERT_TRUE(directory.isValid());
-    const QString path = directory.filePath("design.json");
+    const std::string path = directory.filePath("design.json");
     WriteDesign(Design{}, path);
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray old_content = written.readAll();
-    written.close();
+    const std::string old_content = FileContent(path);
+    ASSERT_FALSE(old_content.empty());
     EXPECT_EQ(WriteError(Design{}, path + "/design.json"),
-              path.toStdString() + "/design.json: cannot be written: Not a directory");
+              path + "/design.json: cannot be written: Not a directory");
 
     Design large;
     for (int c = 0; c < 100; ++c) {
         large.Add({"Button" + std::to_string(c), "Tolvane.StylerButton", {}, {}});
     }
-    ASSERT_GT(SerializeDesign(large).size(), 4096);
+    ASSERT_GT(SerializeDesign(large).size(), 4096u);
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
@@ -329,24 +358,23 @@ TEST(DesignStoreTest, AFailedWriteNamesTheReasonAndKeepsTheOldContent) {
     const std::string message = WriteError(large, path);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, old_handler);
-    EXPECT_EQ(message, path.toStdString() + ": cannot be written: File too large");
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), old_content);
-    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{"design.json"});
+    EXPECT_EQ(message, path + ": cannot be written: File too large");
+    EXPECT_EQ(FileContent(path), old_content);
+    EXPECT_EQ(FileNames(directory.path()), std::vector<std::string>{"design.json"});
 }
 
 // A save never replaces what is not a regular file, even through a link: the pipe stays a pipe.
 TEST(DesignStoreTest, OnlyARegularFileIsReplaced) {
-    QTemporaryDir directory;
+    TemporaryFolder directory;
     ASSERT_TRUE(directory.isValid());
-    const QString fifo = directory.filePath("pipe");
-    const QString link = directory.filePath("design.json");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(fifo, link));
+    const std::string fifo = directory.filePath("pipe");
+    const std::string link = directory.filePath("design.json");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(fifo, link);
     EXPECT_EQ(WriteError(Design{}, link),
-              link.toStdString() + ": cannot be written: it is a pipe, not a regular file");
+              link + ": cannot be written: it is a pipe, not a regular file");
     struct stat status {};
-    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    ASSERT_EQ(::stat(fifo.c_str(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 

@@ -5,6 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "design/design_json.h"
+#include "forms/qt/qt_platform.h"
+#include "qt/png_codec.h"
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/core/styler_button.h"
 #include "tests/stylerbutton/core/fake_container.h"
@@ -18,6 +21,8 @@ using ::testing::HasSubstr;
 using ::testing::UnorderedElementsAre;
 
 constexpr char kCountdownDesign[] = ":/tolvane/form1_design.json";
+
+const qt::QtPngCodec kPictures;
 
 std::vector<std::string> Keys(const design::DesignProperties& properties) {
     std::vector<std::string> keys;
@@ -69,14 +74,14 @@ TEST(DesignPropertyStoreTest, EveryPropertySurvivesSavingToJsonAndLoadingBack) {
     design::Design design;
     design::DesignControl& control =
         design.Add({"StylerButton1", std::string(kStylerButtonTypeName), {}, {}});
-    DesignPropertyStore store = DesignPropertyStore::ForControl(control);
+    DesignPropertyStore store = DesignPropertyStore::ForControl(control, kPictures);
     saved.SaveProperties(store);
     EXPECT_EQ(control.Properties.Entries().size(), 19u);  // nothing is at its default
 
     design::Design reread = design::ParseDesign(design::SerializeDesign(design), "memory");
     StylerButton loaded(container);
     DesignPropertyStore reread_store =
-        DesignPropertyStore::ForControl(reread.Control("stylerbutton1"));
+        DesignPropertyStore::ForControl(reread.Control("stylerbutton1"), kPictures);
     loaded.LoadProperties(reread_store);
 
     EXPECT_EQ(loaded.CaptionAlignment(), AlignBottomRight);
@@ -115,7 +120,7 @@ TEST(DesignPropertyStoreTest, ValuesAtTheirDefaultsAreLeftOut) {
     button.ApplyDefaults();
     design::DesignProperties properties;
     properties.Set("theme", std::int32_t{3});  // a stale entry that is now at its default
-    DesignPropertyStore store(properties);
+    DesignPropertyStore store(properties, kPictures);
     button.SaveProperties(store);
     EXPECT_THAT(Keys(properties), ElementsAre("Caption", "CaptionEffectColor"));
 
@@ -127,7 +132,7 @@ TEST(DesignPropertyStoreTest, ValuesAtTheirDefaultsAreLeftOut) {
 }
 
 TEST(DesignPropertyStoreTest, CountdownDesignLoadsItsSettingsAndDefaultsForTheRest) {
-    design::Design design = design::ReadDesign(kCountdownDesign);
+    design::Design design = qt::ReadEmbeddedDesign(kCountdownDesign);
     design::DesignControl& control = design.Control("StylerButton1");
     EXPECT_EQ(control.Type, "Tolvane.StylerButton");
     EXPECT_THAT(Keys(control.Properties),
@@ -137,7 +142,7 @@ TEST(DesignPropertyStoreTest, CountdownDesignLoadsItsSettingsAndDefaultsForTheRe
     FakeContainer container;
     container.container_font = std::make_shared<gdi::Font>(gdi::Font{"Tahoma", 8.25, 400, 0});
     StylerButton button(container);
-    DesignPropertyStore store = DesignPropertyStore::ForControl(control);
+    DesignPropertyStore store = DesignPropertyStore::ForControl(control, kPictures);
     button.LoadProperties(store);
 
     namespace d = store_defaults;
@@ -168,8 +173,8 @@ TEST(DesignPropertyStoreTest, AnUnreadablePictureNamesItsKey) {
     FakeContainer container;
     StylerButton button(container);
     design::DesignProperties properties;
-    properties.Set("icon", design::DesignPicture{QByteArray("\x89PNG\r\n\x1a\nbroken")});
-    DesignPropertyStore store(properties);
+    properties.Set("icon", design::DesignPicture{"\x89PNG\r\n\x1a\nbroken"});
+    DesignPropertyStore store(properties, kPictures);
     try {
         button.LoadProperties(store);
         ADD_FAILURE() << "no error";
@@ -183,13 +188,13 @@ TEST(DesignPropertyStoreTest, AnUnreadablePictureNamesItsKey) {
 TEST(DesignPropertyStoreTest, OnlyAStylerButtonControlGivesItsStore) {
     design::DesignControl control{"Label1", "Tolvane.Label", {}, {}};
     try {
-        DesignPropertyStore::ForControl(control);
+        DesignPropertyStore::ForControl(control, kPictures);
         ADD_FAILURE() << "no error";
     } catch (const design::DesignError& error) {
         EXPECT_THAT(error.what(), HasSubstr("\"Label1\" is a \"Tolvane.Label\""));
     }
     control.Type = "tolvane.stylerbutton";
-    EXPECT_NO_THROW(DesignPropertyStore::ForControl(control));
+    EXPECT_NO_THROW(DesignPropertyStore::ForControl(control, kPictures));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The Win32 forms platform's pieces that need Windows but no screen: the caption's text engine
-// over GDI and the stored design the build carries. Runs under Wine with the null graphics driver
-// (scripts/wine-run.sh without a display). Exits 1 when a check fails.
+// over GDI, the stored design read from the executable's resources, and PNG files through the
+// Windows Imaging Component. Runs under Wine with the null graphics driver (scripts/wine-run.sh
+// without a display). Exits 1 when a check fails.
+
+#include <objbase.h>
 
 #include <cstdio>
 #include <memory>
@@ -10,7 +13,7 @@
 
 #include "gdi/surface.h"
 #include "win32/gdi_text_engine.h"
-#include "forms/win32/stored_design.h"
+#include "win32/png_codec.h"
 #include "forms/win32/win32_platform.h"
 #include "stylerbutton/core/property_value.h"
 
@@ -62,10 +65,10 @@ void TextEngineSetsOnlyGlyphPixels() {
 }
 
 // StylerButton1's place (twips to pixels) and its saved properties, found in any letter case;
-// a control the design lacks is refused by name.
+// a control the design lacks is refused by name, and so is a design the program lacks.
 void StoredDesignGivesTheButton() {
-    tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr),
-                                           tolvane::win32::Form1StoredDesign(), 0);
+    tolvane::win32::Win32Platform platform(GetModuleHandleW(nullptr), tolvane::win32::kForm1Design,
+                                           0);
     const auto design = platform.ReadControlDesign("stylerbutton1");
     Check(design.Left == 432 && design.Top == 248 && design.Width == 105 && design.Height == 33,
           "StylerButton1 lies at 432, 248, 105 x 33 px");
@@ -84,13 +87,45 @@ void StoredDesignGivesTheButton() {
         Check(std::string(error.what()).find("\"Command1\"") != std::string::npos,
               std::string("the refusal names the control: ") + error.what());
     }
+    tolvane::win32::Win32Platform without(GetModuleHandleW(nullptr), {999, "absent.json"}, 0);
+    try {
+        without.ReadControlDesign("StylerButton1");
+        Check(false, "a missing design is refused");
+    } catch (const std::runtime_error& error) {
+        Check(std::string(error.what()) ==
+                  "absent.json: cannot be read: the program has no resource 999",
+              std::string("the refusal names the design: ") + error.what());
+    }
+}
+
+// A picture encoded by WIC decodes to the same pixels; what is no PNG file decodes to nothing.
+void PngFilesRoundTrip() {
+    namespace gdi = tolvane::gdi;
+    gdi::Surface picture(3, 2, gdi::Rgb(1, 2, 3));
+    picture.PSet(2, 0, gdi::Rgb(250, 128, 7));
+    picture.PSet(0, 1, 0xFFFFFF);
+    const tolvane::win32::WicPngCodec codec;
+    const std::string png = codec.Encode(picture);
+    Check(png.starts_with("\x89PNG\r\n\x1a\n"), "the encoder writes a PNG file");
+    const auto decoded = codec.Decode(png);
+    bool same = decoded && decoded->Width() == 3 && decoded->Height() == 2;
+    for (int y = 0; same && y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            same = same && decoded->Point(x, y) == picture.Point(x, y);
+        }
+    }
+    Check(same, "the decoded picture has the encoded pixels");
+    Check(!codec.Decode("\x89PNG\r\n\x1a\nbroken"), "a broken PNG file decodes to nothing");
+    Check(!codec.Decode(std::string("BM\x3a\0\0\0", 6)), "a BMP file is no PNG file");
 }
 
 }  // namespace
 
 int main() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the Windows Imaging Component
     TextEngineSetsOnlyGlyphPixels();
     StoredDesignGivesTheButton();
+    PngFilesRoundTrip();
     std::printf("%d failed\n", g_failures);
     return g_failures == 0 ? 0 : 1;
 }

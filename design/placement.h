@@ -2,11 +2,19 @@
 
 #include <cstdint>
 
-#include <QRect>
-
-#include "design/design_store.h"
+#include "design/design.h"
 
 namespace tolvane::design {
+
+// A place and size in whole pixels of a window's client area.
+struct PixelRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
 
 // Where a window puts one of its controls, as its stored design holds it: the control's place
 // and size in twips, its tab index and whether it is visible. The design's extent entries (the
@@ -19,8 +27,8 @@ struct DesignPlacement {
     std::int32_t TabIndex = 0;
     bool Visible = true;
 
-    // The place and size in whole pixels of the window's client area (halves to even).
-    QRect PixelRect() const;
+    // The place and size in pixels, each rounded on its own (halves to even).
+    PixelRect Pixels() const;
 };
 
 // Reads the placement entries of a control ("left", "top", "width", "height", "tabindex",

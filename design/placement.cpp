@@ -1,10 +1,10 @@
-#include "design/design_placement.h"
+#include "design/placement.h"
 
 #include <string>
 #include <string_view>
 
-#include "base/units.h"
 #include "base/quoted.h"
+#include "base/units.h"
 
 namespace tolvane::design {
 
@@ -28,9 +28,9 @@ T Entry(const DesignControl& control, std::string_view key, const char* kind) {
 
 }  // namespace
 
-QRect DesignPlacement::PixelRect() const {
-    return QRect(base::TwipsToPixels(LeftTwips), base::TwipsToPixels(TopTwips), base::TwipsToPixels(WidthTwips),
-                 base::TwipsToPixels(HeightTwips));
+PixelRect DesignPlacement::Pixels() const {
+    return {base::TwipsToPixels(LeftTwips), base::TwipsToPixels(TopTwips),
+            base::TwipsToPixels(WidthTwips), base::TwipsToPixels(HeightTwips)};
 }
 
 DesignPlacement ReadPlacement(const DesignControl& control) {

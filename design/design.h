@@ -8,19 +8,16 @@
 #include <variant>
 #include <vector>
 
-#include <QByteArray>
-#include <QString>
-
 #include "gdi/font.h"
 
 namespace tolvane::design {
 
 // A window's stored design: its controls by name, each with a type name, the container's own
 // entries for it (place, size, tab index, visibility) and the control's saved properties. Kept as
-// JSON (resources/README.md shows the format) and read and written with Qt's JSON classes.
+// JSON (resources/README.md shows the format; design_json.h reads and writes it).
 //
-// Keys are matched without regard to ASCII letter case on read, both the document's own keys
-// ("Controls", "NAME") and property keys ("captiondisablecolor" finds "CaptionDisableColor").
+// Names and keys are matched without regard to ASCII letter case ("captiondisablecolor" finds
+// "CaptionDisableColor").
 
 // Raised when a design cannot be read or written: the file cannot be read, the JSON is malformed,
 // a value has the wrong type. The message names the file, the control, the key and the value, e.g.
@@ -32,7 +29,7 @@ class DesignError : public std::runtime_error {
 
 // A picture as a design holds it: the bytes of a PNG file, checked to be PNG when read.
 struct DesignPicture {
-    QByteArray Png;
+    std::string Png;
     friend bool operator==(const DesignPicture&, const DesignPicture&) = default;
 };
 
@@ -40,6 +37,9 @@ struct DesignPicture {
 // a boolean, a font or a picture.
 using DesignValue =
     std::variant<std::monostate, std::string, std::int32_t, bool, gdi::Font, DesignPicture>;
+
+// Whether two names or keys are the same but for ASCII letter case.
+bool KeysMatch(std::string_view a, std::string_view b);
 
 // Named values in the order they were first stored.
 class DesignProperties {
@@ -101,18 +101,5 @@ class Design {
   private:
     std::vector<DesignControl> controls_;
 };
-
-// Reads a design from JSON text; source names it in error messages (a file name).
-Design ParseDesign(const QByteArray& json, std::string_view source);
-// The design as indented JSON text.
-QByteArray SerializeDesign(const Design& design);
-
-// Reads the design file at path (a Qt resource path such as ":/tolvane/form1_design.json" works).
-// Anything but a regular file (a folder, a device, a pipe) is refused without being read.
-Design ReadDesign(const QString& path);
-// Writes the design to path all at once: on failure the file keeps its old content. What path
-// names (through links) must be a regular file or nothing; a folder, a device or a pipe is
-// refused and left as it is.
-void WriteDesign(const Design& design, const QString& path);
 
 }  // namespace tolvane::design
