@@ -29,7 +29,7 @@ namespace {
 constexpr int kStartSecondOfDay = 10 * 3600 + 54 * 60 + 50;  // 10:54:50
 constexpr int kSecondsPerDay = 24 * 3600;
 
-// The Debian faces tolvane draws in place of "宋体" and "MS UI Gothic" (app/forms/fonts.h), at
+// The Debian faces tolvane draws in place of "宋体" and "MS UI Gothic" (qt/fonts.h), at
 // the pixel sizes of 10.5, 12 and 35.25 pt at 96 dots per inch.
 const char* const kSong = "AR PL UMing CN";
 const char* const kGothic = "Liberation Sans";

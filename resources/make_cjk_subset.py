@@ -38,7 +38,7 @@ TEXT_SOURCES = [
     "countdown/countdown_model_texts.h",
     "countdown/countdown_model.cpp",
     "countdown/form1_design.h",
-    "app/runtime/date_format.cpp",
+    "base/date_format.cpp",
     "resources/form1_design.json",
 ]
 # A message box's buttons in Qt's Chinese translation (确定 for OK).
