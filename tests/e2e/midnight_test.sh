@@ -61,12 +61,21 @@ counter_moved() {
 e2e_poll 10 counter_moved || fail "the counter did not start running"
 read -r x y _ _ <<<"$(e2e_client_geometry "$win")"
 xdotool mousemove --sync $((x + 260)) $((y + 205)) click 1
+# The program's clock started after launch_ms, so a click done this soon after it came before
+# 23:59:59 on that clock. On a slow machine it may come later, after midnight, and then settles
+# the counter on 0 0 0 0: that is checked below.
+clicked_before_midnight=false
+[ $(($(e2e_now_ms) - launch_ms)) -lt $(((SECONDS_TO_MIDNIGHT - 1) * 1000)) ] &&
+    clicked_before_midnight=true
 one_day_left() {
     e2e_client_shot "$win" "$E2E_TMP/clicked.png"
     e2e_region_same "$E2E_TMP/day-before.png" "$E2E_TMP/clicked.png" "$E2E_LABEL4"
 }
-e2e_poll 10 one_day_left || fail "the click did not settle the counter on 0 0 0 1"
-if [ $(($(e2e_now_ms) - launch_ms)) -lt $(((SECONDS_TO_MIDNIGHT - 2) * 1000)) ]; then
+if $clicked_before_midnight; then
+    e2e_poll 10 one_day_left || fail "the click did not settle the counter on 0 0 0 1"
+fi
+if $clicked_before_midnight &&
+    [ $(($(e2e_now_ms) - launch_ms)) -lt $(((SECONDS_TO_MIDNIGHT - 2) * 1000)) ]; then
     date_line_is "$E2E_TMP/clicked.png" "$E2E_TMP/day-before.png" ||
         fail "before midnight the date line is not 现在日期：2014年04月06日 (second run)"
     # Label6 may still show its six dots before the first second has passed: a lower bound.
