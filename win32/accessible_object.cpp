@@ -40,7 +40,7 @@ HRESULT AccessibleObject::QueryInterface(REFIID id, void** object) {
     if (object == nullptr) {
         return E_POINTER;
     }
-    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+    if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -82,7 +82,7 @@ IAccessible* AccessibleObject::OwnObject(const VARIANT& child) {
         return nullptr;
     }
     IAccessible* accessible = nullptr;
-    object->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&accessible));
+    object->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&accessible));
     object->Release();
     return accessible;
 }

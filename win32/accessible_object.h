@@ -25,7 +25,7 @@ class AccessibleObject : public IAccessible {
     AccessibleObject(const AccessibleObject&) = delete;
     AccessibleObject& operator=(const AccessibleObject&) = delete;
 
-    LRESULT Answer(WPARAM wparam) { return LresultFromObject(IID_IAccessible, wparam, this); }
+    LRESULT Answer(WPARAM wparam) { return LresultFromObject(__uuidof(IAccessible), wparam, this); }
     void Detach();
 
     // IUnknown (IUnknown, IDispatch, IAccessible)

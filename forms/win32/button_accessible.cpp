@@ -11,7 +11,7 @@ HWND ButtonAccessible::Window() const {
 
 IDispatch* ButtonAccessible::Parent() {
     IDispatch* parent = nullptr;
-    AccessibleObjectFromWindow(GetParent(button_.Handle()), OBJID_CLIENT, IID_IDispatch,
+    AccessibleObjectFromWindow(GetParent(button_.Handle()), OBJID_CLIENT, __uuidof(IDispatch),
                                reinterpret_cast<void**>(&parent));
     return parent;
 }

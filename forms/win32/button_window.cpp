@@ -16,8 +16,11 @@ namespace tolvane::win32 {
 namespace {
 
 constexpr LPCWSTR kButtonClass = L"TolvaneStylerButton";
-// The window's own message: the press action.
-constexpr UINT kPress = WM_APP + 1;
+// The timer of the press action, and how long after the request it runs. A client in another
+// process (a screen reader) gets the answer to its call from a thread of COM's once the call has
+// returned here; a Click may end the program, so it waits long enough for that answer to leave.
+constexpr UINT_PTR kPressTimer = 1;
+constexpr UINT kPressDelayMilliseconds = 50;
 
 // The states assistive technology reads, as bits of ButtonAccessible::State.
 long StateBits(const styler::StylerButton& button) {
@@ -113,7 +116,7 @@ void ButtonWindow::SetFocus() {
 }
 
 void ButtonWindow::PressLater() {
-    PostMessageW(window_, kPress, 0, 0);
+    SetTimer(window_, kPressTimer, kPressDelayMilliseconds, nullptr);
 }
 
 void ButtonWindow::Relayout() {
@@ -296,9 +299,13 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_KILLFOCUS:
             hosted_.FocusLost();
             return 0;
-        case kPress:
-            hosted_.PressAction();
-            return 0;
+        case WM_TIMER:
+            if (wparam == kPressTimer) {
+                KillTimer(window_, kPressTimer);
+                hosted_.PressAction();
+                return 0;
+            }
+            break;
         case WM_GETOBJECT:
             if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
                 if (accessible_ == nullptr) {

@@ -42,8 +42,8 @@ class ButtonWindow final : public forms::ButtonHost, private styler::HostWindow 
     void OnClick(std::function<void()> handler) override;
     void SetFocus() override;
 
-    // For its accessible object: the window, the button, and its press action, run after the
-    // message that asks for it is handled.
+    // For its accessible object: the window, the button, and its press action, run shortly
+    // after the call that asks for it has returned.
     HWND Handle() const { return window_; }
     const styler::StylerButton& Button() const { return hosted_.Button(); }
     void PressLater();

@@ -29,7 +29,7 @@ HWND FormAccessible::Window() const {
 
 IDispatch* FormAccessible::Parent() {
     IDispatch* parent = nullptr;
-    CreateStdAccessibleObject(form_.Handle(), OBJID_WINDOW, IID_IDispatch,
+    CreateStdAccessibleObject(form_.Handle(), OBJID_WINDOW, __uuidof(IDispatch),
                               reinterpret_cast<void**>(&parent));
     return parent;
 }
@@ -46,7 +46,7 @@ IDispatch* FormAccessible::ChildObject(long id) {
     }
     IDispatch* child = nullptr;
     AccessibleObjectFromWindow(children[static_cast<std::size_t>(id - labels - 1)], OBJID_CLIENT,
-                               IID_IDispatch, reinterpret_cast<void**>(&child));
+                               __uuidof(IDispatch), reinterpret_cast<void**>(&child));
     return child;
 }
 
