@@ -133,6 +133,19 @@ void FormWindow::ApplyDpi(UINT dpi, POINT corner) {
     const SIZE frame = FrameFor(dpi);
     SetWindowPos(window_, nullptr, corner.x, corner.y, frame.cx, frame.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the system draws the frame at another scale than the monitor's (per-monitor
+    // awareness of Windows 8.1, which leaves the frame at the system's scale), the frame it has
+    // is measured and the window sized once more.
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right != client_size_.cx || client.bottom != client_size_.cy) {
+        RECT place{};
+        GetWindowRect(window_, &place);
+        SetWindowPos(window_, nullptr, 0, 0,
+                     place.right - place.left + client_size_.cx - client.right,
+                     place.bottom - place.top + client_size_.cy - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     LoadPicture();
     for (const auto& label : labels_) {
         label->Relayout();
