@@ -30,9 +30,9 @@ struct ImageType {
 };
 
 const ImageType kImageTypes[] = {
-    {"bmp", &GUID_ContainerFormatBmp},  {"jpeg", &GUID_ContainerFormatJpeg},
-    {"jpg", &GUID_ContainerFormatJpeg}, {"png", &GUID_ContainerFormatPng},
-    {"tif", &GUID_ContainerFormatTiff}, {"tiff", &GUID_ContainerFormatTiff},
+    {"bmp", &GUID_ContainerFormatBmp},   {"jpeg", &GUID_ContainerFormatJpeg},
+    {"jpg", &GUID_ContainerFormatJpeg},  {"png", &GUID_ContainerFormatPng},
+    {"tif", &GUID_ContainerFormatTiff},  {"tiff", &GUID_ContainerFormatTiff},
 };
 
 // JPEG files keep the small texts sharp at this quality (0 to 1), as on Linux.
@@ -41,8 +41,7 @@ constexpr float kJpegQuality = 0.95f;
 }  // namespace
 
 HBITMAP LoadPictureResource(HINSTANCE instance, int id) {
-    HRSRC resource =
-        FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
     HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     const DWORD size = resource != nullptr ? SizeofResource(instance, resource) : 0;

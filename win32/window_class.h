@@ -14,8 +14,7 @@ LPCWSTR RegisterWindowClass(HINSTANCE instance, LPCWSTR name, WNDPROC procedure,
 template <class Object>
 Object* WindowObject(HWND window, UINT message, LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* object =
-            static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
         return object;
     }

@@ -15,9 +15,7 @@ class FormTimer final : private base::TimerAlarm, public base::FormTimer {
 
   private:
     // SetTimer raises a delay below USER_TIMER_MINIMUM to it, and replaces a timer of the same id.
-    void Arm(int delay_ms) override {
-        SetTimer(target_, id_, static_cast<UINT>(delay_ms), nullptr);
-    }
+    void Arm(int delay_ms) override { SetTimer(target_, id_, static_cast<UINT>(delay_ms), nullptr); }
     void Disarm() override { KillTimer(target_, id_); }
 
     HWND target_;
