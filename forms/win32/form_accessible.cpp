@@ -61,6 +61,13 @@ std::wstring FormAccessible::Name(long id) {
     return Utf16(form_.ListedLabels().at(static_cast<std::size_t>(id - 1))->AccessibleName());
 }
 
+std::wstring FormAccessible::Description(long id) {
+    if (id == CHILDID_SELF) {
+        return {};
+    }
+    return form_.ListedLabels().at(static_cast<std::size_t>(id - 1))->ToolTip();
+}
+
 long FormAccessible::Role(long id) {
     return id == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT;
 }

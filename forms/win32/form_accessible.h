@@ -8,9 +8,9 @@ class FormWindow;
 
 // What assistive technology reads of the form's client area (OBJID_CLIENT): a client named by
 // the window's title, whose children are its visible labels, each a read-only static text named
-// by its accessible name (its text unless one was set), with the default action "Click" when a
-// click does something, followed by its visible child windows (the buttons), which answer for
-// themselves. Hidden labels are not listed.
+// by its accessible name (its text unless one was set), described by its tooltip, with the
+// default action "Click" when a click does something, followed by its visible child windows (the
+// buttons), which answer for themselves. Hidden labels are not listed.
 class FormAccessible final : public AccessibleObject {
   public:
     explicit FormAccessible(FormWindow& form) : form_(form) {}
@@ -21,6 +21,7 @@ class FormAccessible final : public AccessibleObject {
     long ChildCount() override;
     IDispatch* ChildObject(long id) override;
     std::wstring Name(long id) override;
+    std::wstring Description(long id) override;
     long Role(long id) override;
     long State(long id) override;
     std::wstring DefaultAction(long id) override;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader reads of tolvane.exe under Wine: a second process (the MSAA client, as
 # Narrator's bridge and NVDA are) finds the window's client object "Tolvane" with its five visible
-# texts as static texts (the hidden Label5 and Label7 are not listed), the counter named "344 天"
-# with the default action "Click", which skips the run-down, and the focused 关闭 push button
+# texts as static texts (the hidden Label5 and Label7 are not listed), the counter named "344 天",
+# described by its tooltip, with the default action "Click", which skips the run-down, and the focused 关闭 push button
 # with the default action "Press"; the button's states follow the pointer; pressing it ends the
 # program with status 0. Usage: wine_msaa_test.sh TOLVANE.EXE MSAA-CLIENT.EXE
 source "$(dirname "$0")/wine_e2e_lib.sh"
@@ -27,14 +27,15 @@ win=$(e2e_wait_window Tolvane 20) || fail "no window titled Tolvane appeared"
 msaa dump || fail "the client could not read the window: $(cat "$E2E_TMP/msaa.log")"
 counter=$(msaa_line "child 4")
 skipped="already settled"
-if [ "$counter" != 'text "344 天" [read-only] action="Click"' ]; then
-    [[ "$counter" == 'text "'*' 天" [read-only] action="Click"' ]] ||
+readonly COUNTER_REST='[read-only] description="点击此处直接计算剩余天数" action="Click"'
+if [ "$counter" != "text \"344 天\" $COUNTER_REST" ]; then
+    [[ "$counter" == "text \""*" 天\" $COUNTER_REST" ]] ||
         fail "child 4 is not the counter with a Click action: $counter"
     msaa do 4 || fail "the counter's default action failed: $(cat "$E2E_TMP/msaa.log")"
     counter_reads() {
         msaa dump && [ "$(msaa_line "child 4")" = "$1" ]
     }
-    e2e_poll 3 counter_reads 'text "344 天" [read-only] action="Click"' ||
+    e2e_poll 3 counter_reads "text \"344 天\" $COUNTER_REST" ||
         fail "the counter's default action did not end the run-down: $(msaa_line "child 4")"
     skipped="skipped from $counter"
 fi
@@ -48,7 +49,7 @@ client: client "Tolvane" [focusable]
 child 1: text "距离2014年4月8日还剩 ：" [read-only]
 child 2: text "天" [read-only]
 child 3: text "现在日期：2013年04月28日" [read-only]
-child 4: text "344 天" [read-only] action="Click"
+child 4: text "344 天" [read-only] description="点击此处直接计算剩余天数" action="Click"
 child 5: text "H小时M分S秒" [read-only]
 child 6: push-button "关闭" [focusable focused] action="Press"
 focus: push-button "关闭" [focusable focused] action="Press"
