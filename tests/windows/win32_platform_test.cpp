@@ -1,10 +1,12 @@
 // The Win32 forms platform's pieces that need Windows but no screen: the caption's text engine
 // over GDI, the stored design read from the executable's resources, PNG files through the
-// Windows Imaging Component, and the window laid out again at another monitor scale. Runs under
+// Windows Imaging Component, the window laid out again at another monitor scale, and the
+// accessible objects' child ids at their bounds. Runs under
 // Wine with the null graphics driver (scripts/wine-run.sh without a display). Exits 1 when a check
 // fails.
 
 #include <objbase.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <memory>
@@ -225,6 +227,89 @@ void WindowFollowsTheMonitorScale() {
           "back at 96 dpi the window draws what it drew before");
 }
 
+VARIANT ChildId(long id) {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// The form's accessible object lists its visible label and the button; child ids 0 to the count
+// are answered, one past either end and a VARIANT of another type are refused; the button's
+// questions pass on to its own object; once the window is gone every call says so.
+void AccessibleChildIdsAtTheirBounds() {
+    namespace win32 = tolvane::win32;
+    IAccessible* client = nullptr;
+    {
+        win32::Win32Platform platform(GetModuleHandleW(nullptr), win32::kForm1Design, 0);
+        auto& window = static_cast<win32::FormWindow&>(
+            platform.MakeWindow({"Tolvane", 550, 289, tolvane::gdi::Rgb(0, 0, 0)}));
+        tolvane::gdi::Font font{"宋体", 9.0, 400, 134};
+        platform.MakeLabel({"Label5", "hidden", 10, 10, false, 0, font, ""});
+        platform.MakeLabel({"Label2", "天", 392, 216, true, 0, font, "tip"});
+        platform
+            .MakeButton("StylerButton1", platform.ReadControlDesign("StylerButton1"),
+                        std::make_shared<tolvane::gdi::Font>(font))
+            .Button()
+            .SetCaption("关闭");
+        Check(SUCCEEDED(AccessibleObjectFromWindow(window.Handle(), OBJID_CLIENT,
+                                                   __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&client))) &&
+                  client != nullptr,
+              "the form answers WM_GETOBJECT");
+        if (client == nullptr) {
+            return;
+        }
+        LONG count = 0;
+        client->get_accChildCount(&count);
+        Check(count == 2, "the visible label and the button are listed, " + std::to_string(count) +
+                              " children found");
+        struct Case {
+            long Id;
+            HRESULT Result;
+            std::wstring Name;
+        };
+        const Case cases[] = {{-1, E_INVALIDARG, L""},
+                              {0, S_OK, L"Tolvane"},
+                              {1, S_OK, L"天"},
+                              {2, S_OK, L"关闭"},
+                              {3, E_INVALIDARG, L""}};
+        for (const Case& c : cases) {
+            BSTR name = nullptr;
+            const HRESULT result = client->get_accName(ChildId(c.Id), &name);
+            Check(result == c.Result && (name != nullptr ? std::wstring(name) : L"") == c.Name,
+                  "child " + std::to_string(c.Id) + ": get_accName answers as expected");
+            SysFreeString(name);
+        }
+        VARIANT text{};
+        text.vt = VT_BSTR;
+        text.bstrVal = nullptr;
+        BSTR name = nullptr;
+        Check(client->get_accName(text, &name) == E_INVALIDARG, "a child named by text is refused");
+        VARIANT role{};
+        Check(client->get_accRole(ChildId(2), &role) == S_OK && role.vt == VT_I4 &&
+                  role.lVal == ROLE_SYSTEM_PUSHBUTTON,
+              "child 2 is a push button");
+        BSTR description = nullptr;
+        Check(client->get_accDescription(ChildId(1), &description) == S_OK &&
+                  description != nullptr && std::wstring(description) == L"tip",
+              "the label is described by its tooltip");
+        SysFreeString(description);
+        VARIANT next{};
+        Check(client->accNavigate(NAVDIR_NEXT, ChildId(2), &next) == S_FALSE && next.vt == VT_EMPTY,
+              "nothing follows the last child");
+        Check(client->accNavigate(NAVDIR_FIRSTCHILD, ChildId(0), &next) == S_OK &&
+                  next.vt == VT_I4 && next.lVal == 1,
+              "the first child is the label");
+        Check(client->accDoDefaultAction(ChildId(1)) == DISP_E_MEMBERNOTFOUND,
+              "a label without a click has no default action");
+    }
+    LONG count = 0;
+    Check(client->get_accChildCount(&count) == RPC_E_DISCONNECTED,
+          "the object of a window that is gone says it is disconnected");
+    client->Release();
+}
+
 }  // namespace
 
 int main() {
@@ -233,6 +318,7 @@ int main() {
     StoredDesignGivesTheButton();
     PngFilesRoundTrip();
     WindowFollowsTheMonitorScale();
+    AccessibleChildIdsAtTheirBounds();
     std::printf("%d failed\n", g_failures);
     return g_failures == 0 ? 0 : 1;
 }
