@@ -30,6 +30,9 @@ packages=(
     # the Windows build: the MinGW-w64 cross compiler and binutils (windres), Wine to run its
     # tests and the program, and Wine's own fonts (Tahoma, the system faces) for its interface
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 fonts-wine
+    # the Windows installer (wixl, from msitools) and its test's reader of the version resource
+    # (wrestool, from icoutils)
+    wixl icoutils
 )
 
 missing=()

@@ -17,8 +17,9 @@ else
     export WINEPREFIX="${WINEPREFIX:-$root/build-windows/wineprefix-headless}"
 fi
 export WINEDEBUG=-all
-# No Mono or Gecko: creating the prefix would otherwise offer to install them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: creating the prefix would otherwise offer to install them. No menu builder:
+# shortcuts an installer makes in the prefix stay there, off the host's desktop menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Debian's wine64 package installs the 64-bit loader here; the wine package puts `wine` on PATH.
 wine=/usr/lib/wine/wine64

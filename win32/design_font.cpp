@@ -1,6 +1,7 @@
 #include "win32/design_font.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -9,7 +10,7 @@
 
 namespace tolvane::win32 {
 
-FontHandle CreateDesignFont(const gdi::Font& font, GlyphEdges edges) {
+FontHandle CreateDesignFont(const gdi::Font& font, GlyphEdges edges, double device_ratio) {
     if (!(font.SizePoints > 0.0 && font.SizePoints <= kMaxFontPoints)) {
         throw std::invalid_argument("font size " + std::to_string(font.SizePoints) +
                                     " pt is not between 0 and " + std::to_string(kMaxFontPoints) +
@@ -17,7 +18,9 @@ FontHandle CreateDesignFont(const gdi::Font& font, GlyphEdges edges) {
     }
     LOGFONTW description{};
     // A negative height asks for the em height, which is what a size in points gives.
-    description.lfHeight = -std::max(1, base::PointsToPixels(font.SizePoints));
+    const std::int32_t pixels = base::PointsToPixels(font.SizePoints);
+    description.lfHeight =
+        -std::max(1, device_ratio == 1.0 ? pixels : base::RoundToInt32(pixels * device_ratio));
     // Weights share the 1..1000 scale; 0 means "any", which is regular.
     description.lfWeight = font.Weight <= 0 ? FW_NORMAL : std::min(font.Weight, 1000);
     description.lfItalic = font.Italic ? TRUE : FALSE;

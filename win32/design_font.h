@@ -24,10 +24,11 @@ using gdi::kMaxFontPoints;
 // The GDI font of a design font: the face by its name and character set, as the design gives
 // them ("宋体" with GB2312, "MS UI Gothic" with ANSI: the system maps them to what it has), the
 // size in points as an em height in whole pixels at 96 dots per inch (9 pt is 12 px, 35.25 pt is
-// 47 px, as the Qt layer sizes them), weight, italic, underline and strikethrough. Throws
+// 47 px, as the Qt layer sizes them) times the device pixel ratio, rounded half to even (47 px
+// is 70 at 150 %, 94 at 200 %), weight, italic, underline and strikethrough. Throws
 // std::invalid_argument naming the size when it is not in (0, kMaxFontPoints] points, and
 // std::runtime_error when the system cannot make the font.
-FontHandle CreateDesignFont(const gdi::Font& font, GlyphEdges edges);
+FontHandle CreateDesignFont(const gdi::Font& font, GlyphEdges edges, double device_ratio = 1.0);
 
 // The font of a surface that has none: Tahoma 8.25 pt regular.
 gdi::Font DefaultSurfaceFont();

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "win32/wide_text.h"
 #include "win32/dib.h"
+#include "win32/wide_text.h"
 
 namespace tolvane::win32 {
 
@@ -37,10 +37,10 @@ GdiTextEngine::~GdiTextEngine() {
 
 void GdiTextEngine::SelectFontOf(const gdi::Surface& surface) {
     const gdi::Font description = surface.Font() ? *surface.Font() : DefaultSurfaceFont();
-    if (font_description_ && *font_description_ == description) {
+    if (font_description_ && *font_description_ == description && font_ratio_ == ratio_) {
         return;
     }
-    FontHandle font = CreateDesignFont(description, GlyphEdges::Solid);
+    FontHandle font = CreateDesignFont(description, GlyphEdges::Solid, ratio_);
     HGDIOBJ previous = SelectObject(dc_, font.get());
     if (first_font_ == nullptr) {
         first_font_ = previous;
@@ -48,6 +48,11 @@ void GdiTextEngine::SelectFontOf(const gdi::Surface& surface) {
     font_ = std::move(font);  // the old font is out of the context now
     GetTextMetricsW(dc_, &metrics_);
     font_description_ = description;
+    font_ratio_ = ratio_;
+}
+
+void GdiTextEngine::SetDevicePixelRatio(double ratio) {
+    ratio_ = ratio;
 }
 
 double GdiTextEngine::TextWidth(const gdi::Surface& surface, std::string_view text) {
@@ -65,8 +70,8 @@ double GdiTextEngine::TextHeight(const gdi::Surface& surface, std::string_view) 
 
 std::uint32_t* GdiTextEngine::Canvas(int width, int height) {
     if (width > canvas_width_ || height > canvas_height_ || canvas_ == nullptr) {
-        const BITMAPINFO info = TopDown32BitInfo(std::max(width, canvas_width_),
-                                                 std::max(height, canvas_height_));
+        const BITMAPINFO info =
+            TopDown32BitInfo(std::max(width, canvas_width_), std::max(height, canvas_height_));
         void* bits = nullptr;
         HBITMAP canvas = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (canvas == nullptr) {
@@ -124,7 +129,8 @@ void GdiTextEngine::Print(gdi::Surface& surface, int x, int y, std::string_view 
     const gdi::Colour colour = gdi::Opaque(surface.ForeColor());
     for (int row = 0; row < height; ++row) {
         const std::uint32_t* source = ink + static_cast<std::size_t>(row) * canvas_width_;
-        auto target = surface.Row(static_cast<int>(top) + row).subspan(static_cast<std::size_t>(left));
+        auto target =
+            surface.Row(static_cast<int>(top) + row).subspan(static_cast<std::size_t>(left));
         for (int column = 0; column < width; ++column) {
             if ((source[column] & 0x00FFFFFFu) != 0) {
                 target[static_cast<std::size_t>(column)] = colour;

@@ -25,6 +25,9 @@ class GdiTextEngine final : public gdi::TextEngine {
     GdiTextEngine(const GdiTextEngine&) = delete;
     GdiTextEngine& operator=(const GdiTextEngine&) = delete;
 
+    // The surface's device pixels per logical pixel: the font is drawn that much larger.
+    void SetDevicePixelRatio(double ratio);
+
     double TextWidth(const gdi::Surface& surface, std::string_view text) override;
     double TextHeight(const gdi::Surface& surface, std::string_view text) override;
     void Print(gdi::Surface& surface, int x, int y, std::string_view text) override;
@@ -38,7 +41,9 @@ class GdiTextEngine final : public gdi::TextEngine {
     HDC dc_;
     HGDIOBJ first_font_ = nullptr;
     HGDIOBJ first_bitmap_ = nullptr;
+    double ratio_ = 1.0;
     std::optional<gdi::Font> font_description_;
+    double font_ratio_ = 1.0;
     FontHandle font_;
     TEXTMETRICW metrics_{};
     HBITMAP canvas_ = nullptr;

@@ -16,6 +16,19 @@ namespace tolvane::win32 {
 namespace {
 
 constexpr LPCWSTR kButtonClass = L"TolvaneStylerButton";
+// The timer of the press action, and how long after the request it runs. A client in another
+// process (a screen reader) gets the answer to its call from a thread of COM's once the call has
+// returned here; a Click may end the program, so it waits long enough for that answer to leave.
+constexpr UINT_PTR kPressTimer = 1;
+constexpr UINT kPressDelayMilliseconds = 50;
+
+// The states assistive technology reads, as bits of ButtonAccessible::State.
+long StateBits(const styler::StylerButton& button) {
+    return (button.Enabled() == styler::BoolFalse ? 1 : 0) |
+           (button.HasFocus() != styler::BoolFalse ? 2 : 0) |
+           (button.Pressed() != styler::BoolFalse ? 4 : 0) |
+           (button.MouseOver() != styler::BoolFalse ? 8 : 0);
+}
 
 // The region as GDI takes it: one rectangle per span. An empty region keeps no pixel.
 HRGN ToRegion(const gdi::Region& region) {
@@ -60,14 +73,18 @@ ButtonWindow::ButtonWindow(HINSTANCE instance, FormWindow& form, std::string_vie
                            const forms::ControlDesign& design, gdi::FontRef container_font,
                            base::FormTimer& hover_timer, GdiTextEngine& text)
     : form_(form),
+      design_place_{design.Left, design.Top, design.Left + design.Width,
+                    design.Top + design.Height},
       name_(name),
       text_(text),
       hosted_(*this, hover_timer, std::move(container_font)) {
     RegisterWindowClass(instance, kButtonClass, Procedure, CS_DBLCLKS);
     const std::wstring title = Utf16(name);
     const DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (design.Visible ? WS_VISIBLE : 0);
-    window_ = CreateWindowExW(0, kButtonClass, title.c_str(), style, design.Left, design.Top,
-                              design.Width, design.Height, form.Handle(), nullptr, instance, this);
+    window_ = CreateWindowExW(0, kButtonClass, title.c_str(), style, form.Device(design.Left),
+                              form.Device(design.Top), form.Device(design.Width),
+                              form.Device(design.Height), form.Handle(), nullptr, instance, this);
+    form.OnRatioChanged([this] { Relayout(); });
     hosted_.Button().Events().Click = [this] {
         // A handler may add handlers: run the ones in place now.
         const std::vector<std::function<void()>> handlers = on_click_;
@@ -76,9 +93,15 @@ ButtonWindow::ButtonWindow(HINSTANCE instance, FormWindow& form, std::string_vie
         }
     };
     hosted_.SizeChanged();
+    told_state_ = StateBits(hosted_.Button());
+    told_name_ = hosted_.Button().Caption();
 }
 
 ButtonWindow::~ButtonWindow() {
+    if (accessible_ != nullptr) {
+        accessible_->Detach();
+        accessible_->Release();
+    }
     hosted_.Teardown();
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
@@ -92,12 +115,44 @@ void ButtonWindow::SetFocus() {
     form_.SetFocusChild(window_);
 }
 
+void ButtonWindow::PressLater() {
+    SetTimer(window_, kPressTimer, kPressDelayMilliseconds, nullptr);
+}
+
+void ButtonWindow::Relayout() {
+    const RECT& place = design_place_;
+    SetWindowPos(window_, nullptr, form_.Device(place.left), form_.Device(place.top),
+                 form_.Device(place.right - place.left), form_.Device(place.bottom - place.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    hosted_.SizeChanged();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+float ButtonWindow::Logical(int device) const {
+    return static_cast<float>(device / form_.Ratio());
+}
+
+void ButtonWindow::TellAccessibleChanges() {
+    const long state = StateBits(hosted_.Button());
+    if (state != told_state_) {
+        told_state_ = state;
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    }
+    if (hosted_.Button().Caption() != told_name_) {
+        told_name_ = hosted_.Button().Caption();
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
 // ---- HostWindow -------------------------------------------------------------------------------
 
 styler::WindowSize ButtonWindow::Size() const {
-    RECT client{};
-    GetClientRect(window_, &client);
-    return {client.right, client.bottom, 1.0};
+    return {design_place_.right - design_place_.left, design_place_.bottom - design_place_.top,
+            form_.Ratio()};
+}
+
+void ButtonWindow::DevicePixelRatioChanged(double ratio) {
+    text_.SetDevicePixelRatio(ratio);
 }
 
 void ButtonWindow::ApplyRegion(const gdi::Region& region, double) {
@@ -105,8 +160,10 @@ void ButtonWindow::ApplyRegion(const gdi::Region& region, double) {
     ::SetWindowRgn(window_, ToRegion(region), TRUE);
 }
 
+// Every change of the button's looks comes here, so its states and name are compared here too.
 void ButtonWindow::RequestRepaint() {
     InvalidateRect(window_, nullptr, FALSE);
+    TellAccessibleChanges();
 }
 
 styler::ScreenPoint ButtonWindow::CursorPos() {
@@ -149,8 +206,8 @@ void ButtonWindow::CopySurfaceTo(HDC dc) {
 
 void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     const std::int16_t button = MessageButton(message);
-    const float x = static_cast<float>(GET_X_LPARAM(lparam));
-    const float y = static_cast<float>(GET_Y_LPARAM(lparam));
+    const float x = Logical(GET_X_LPARAM(lparam));
+    const float y = Logical(GET_Y_LPARAM(lparam));
     if (IsDoubleClick(message)) {
         SetCapture(window_);
         if (message != WM_LBUTTONDBLCLK) {
@@ -170,8 +227,10 @@ void ButtonWindow::MouseButton(UINT message, LPARAM lparam) {
     }
     RECT client{};
     GetClientRect(window_, &client);
-    const bool inside = x >= 0 && y >= 0 && x < static_cast<float>(client.right) &&
-                        y < static_cast<float>(client.bottom);
+    const int device_x = GET_X_LPARAM(lparam);
+    const int device_y = GET_Y_LPARAM(lparam);
+    const bool inside =
+        device_x >= 0 && device_y >= 0 && device_x < client.right && device_y < client.bottom;
     hosted_.MouseReleased(button, ShiftMask(), x, y, inside);
 }
 
@@ -218,9 +277,8 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             MouseButton(message, lparam);
             return 0;
         case WM_MOUSEMOVE:
-            hosted_.MouseMoved(HeldButtons(wparam), ShiftMask(),
-                               static_cast<float>(GET_X_LPARAM(lparam)),
-                               static_cast<float>(GET_Y_LPARAM(lparam)));
+            hosted_.MouseMoved(HeldButtons(wparam), ShiftMask(), Logical(GET_X_LPARAM(lparam)),
+                               Logical(GET_Y_LPARAM(lparam)));
             return 0;
         // Key messages go on to DefWindowProc: Alt+F4 and the like reach the form.
         case WM_KEYDOWN:
@@ -236,10 +294,26 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_SETFOCUS:
             hosted_.FocusReceived();
+            NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, CHILDID_SELF);
             return 0;
         case WM_KILLFOCUS:
             hosted_.FocusLost();
             return 0;
+        case WM_TIMER:
+            if (wparam == kPressTimer) {
+                KillTimer(window_, kPressTimer);
+                hosted_.PressAction();
+                return 0;
+            }
+            break;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
+                if (accessible_ == nullptr) {
+                    accessible_ = new ButtonAccessible(*this);
+                }
+                return accessible_->Answer(wparam);
+            }
+            break;
         default:
             break;
     }

@@ -26,14 +26,20 @@ COLORREF ToColorRef(gdi::Colour colour) {
 
 FormLabel::FormLabel(FormWindow& window, const forms::LabelDesign& design)
     : window_(window),
+      design_font_(design.Font),
+      design_corner_{design.Left, design.Top},
       text_(design.Text),
       wide_text_(Utf16(design.Text)),
       fore_colour_(design.ForeColour),
-      font_(CreateDesignFont(design.Font, GlyphEdges::System)),
       visible_(design.Visible),
       tool_tip_(Utf16(design.ToolTip)) {
-    bounds_.left = design.Left;
-    bounds_.top = design.Top;
+    Relayout();
+}
+
+void FormLabel::Relayout() {
+    font_ = CreateDesignFont(design_font_, GlyphEdges::System, window_.Ratio());
+    bounds_.left = window_.Device(design_corner_.x);
+    bounds_.top = window_.Device(design_corner_.y);
     Measure();
 }
 
@@ -56,6 +62,21 @@ void FormLabel::SetText(std::string_view utf8) {
     wide_text_ = Utf16(utf8);
     Measure();
     window_.LabelChanged(*this, before);
+    if (accessible_name_.empty()) {
+        window_.LabelNameChanged(*this);
+    }
+}
+
+void FormLabel::SetAccessibleName(std::string_view name) {
+    if (accessible_name_ == name) {
+        return;
+    }
+    accessible_name_ = name;
+    window_.LabelNameChanged(*this);
+}
+
+const std::string& FormLabel::AccessibleName() const {
+    return accessible_name_.empty() ? text_ : accessible_name_;
 }
 
 void FormLabel::SetForeColor(gdi::Colour colour) {

@@ -13,6 +13,8 @@
 #include "resources/resource_ids.h"
 #include "win32/dib.h"
 #include "win32/mouse_bits.h"
+#include "win32/scaled_bitmap.h"
+#include "win32/wic_image.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -28,6 +30,12 @@ constexpr LPCWSTR kOwnerClass = L"TolvaneFormOwner";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
 
+// Messages of Windows 10 1703 and later that older headers may not name.
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+// The window's own message: click label number wparam.
+constexpr UINT kClickLabel = WM_APP + 1;
+
 bool Contains(const RECT& rect, POINT point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
            point.y < rect.bottom;
@@ -39,25 +47,34 @@ LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM
 
 }  // namespace
 
-FormWindow::FormWindow(HINSTANCE instance, const forms::WindowDesign& design, HBITMAP picture)
-    : client_size_{design.ClientWidth, design.ClientHeight},
+FormWindow::FormWindow(HINSTANCE instance, const forms::WindowDesign& design,
+                       BackgroundPictures pictures)
+    : instance_(instance),
+      design_size_{design.ClientWidth, design.ClientHeight},
+      client_size_(design_size_),
       back_colour_(gdi::Opaque(design.BackColour)),
-      picture_(picture) {
+      picture_ids_(pictures) {
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kApplicationIconId));
     RegisterWindowClass(instance, kOwnerClass, OwnerProcedure, 0, icon);
     RegisterWindowClass(instance, kFormClass, Procedure, 0, icon);
     // An owned window has no taskbar entry; its owner is never shown.
     owner_ = CreateWindowExW(0, kOwnerClass, L"Tolvane", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
                              nullptr, instance, nullptr);
-    RECT frame{0, 0, design.ClientWidth, design.ClientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const SIZE frame = FrameFor(kDefaultDpi);
     const std::wstring title = Utf16(design.Caption);
     window_ = CreateWindowExW(kFormExStyle, kFormClass, title.c_str(), kFormStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                              owner_, nullptr, instance, this);
+                              CW_USEDEFAULT, frame.cx, frame.cy, owner_, nullptr, instance, this);
+    // Its monitor's scale is known once the window exists.
+    RECT place{};
+    GetWindowRect(window_, &place);
+    ApplyDpi(WindowDpi(window_), {place.left, place.top});
 }
 
 FormWindow::~FormWindow() {
+    if (accessible_ != nullptr) {
+        accessible_->Detach();
+        accessible_->Release();
+    }
     if (tool_tips_ != nullptr) {
         DestroyWindow(tool_tips_);
     }
@@ -71,37 +88,124 @@ FormWindow::~FormWindow() {
     }
 }
 
+int FormWindow::Device(double logical) const {
+    return DevicePixels(logical, ratio_);
+}
+
+void FormWindow::OnRatioChanged(std::function<void()> handler) {
+    on_ratio_changed_.push_back(std::move(handler));
+}
+
+// The window's place in twips of the logical window: its device pixels over the ratio, unrounded,
+// so that a drag, which adds the pointer's movement in the same unit, lands on whole device pixels.
 double FormWindow::Left() const {
     RECT frame{};
     GetWindowRect(window_, &frame);
-    return base::PixelsToTwips(frame.left);
+    return base::PixelsToTwips(frame.left / ratio_);
 }
 
 double FormWindow::Top() const {
     RECT frame{};
     GetWindowRect(window_, &frame);
-    return base::PixelsToTwips(frame.top);
+    return base::PixelsToTwips(frame.top / ratio_);
 }
 
 void FormWindow::Move(double left_twips, double top_twips) {
-    const int left = forms::WindowPositionPixels(left_twips);
-    const int top = forms::WindowPositionPixels(top_twips);
+    // The logical place is checked as on every desktop; the device place is that times the ratio.
+    forms::WindowPositionPixels(left_twips);
+    forms::WindowPositionPixels(top_twips);
+    const int left = base::RoundToInt32(left_twips / base::kTwipsPerPixel * ratio_);
+    const int top = base::RoundToInt32(top_twips / base::kTwipsPerPixel * ratio_);
     placed_ = true;  // a window placed before it is first shown opens there, not centred
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE FormWindow::FrameFor(UINT dpi) const {
+    const double ratio = DpiRatio(dpi);
+    return FrameSize({DevicePixels(design_size_.cx, ratio), DevicePixels(design_size_.cy, ratio)},
+                     kFormStyle, kFormExStyle, dpi);
+}
+
+void FormWindow::ApplyDpi(UINT dpi, POINT corner) {
+    dpi_ = dpi;
+    ratio_ = DpiRatio(dpi);
+    client_size_ = {Device(design_size_.cx), Device(design_size_.cy)};
+    const SIZE frame = FrameFor(dpi);
+    SetWindowPos(window_, nullptr, corner.x, corner.y, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the system draws the frame at another scale than the monitor's (per-monitor
+    // awareness of Windows 8.1, which leaves the frame at the system's scale), the frame it has
+    // is measured and the window sized once more.
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right != client_size_.cx || client.bottom != client_size_.cy) {
+        RECT place{};
+        GetWindowRect(window_, &place);
+        SetWindowPos(window_, nullptr, 0, 0,
+                     place.right - place.left + client_size_.cx - client.right,
+                     place.bottom - place.top + client_size_.cy - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    LoadPicture();
+    for (const auto& label : labels_) {
+        label->Relayout();
+        UpdateToolRect(*label);
+    }
+    // A handler may add handlers: run the ones in place now.
+    const std::vector<std::function<void()>> handlers = on_ratio_changed_;
+    for (const auto& handler : handlers) {
+        handler();
+    }
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Above 100 % the picture made for 200 %, which loses least on any scaled screen: unscaled at
+// 200 %, else filtered to the size the picture covers at the ratio (at 150 % three quarters of
+// it); at 100 % and below the picture made for 100 %.
+void FormWindow::LoadPicture() {
+    if (picture_ != nullptr && picture_ratio_ == ratio_) {
+        return;
+    }
+    if (picture_ != nullptr) {
+        DeleteObject(picture_);
+        picture_ = nullptr;
+    }
+    picture_ratio_ = ratio_;
+    const bool fine = ratio_ > 1.0 && picture_ids_.Double != 0;
+    const int id = fine ? picture_ids_.Double : picture_ids_.Standard;
+    const double made_for = fine ? 2.0 : 1.0;
+    HBITMAP picture = id != 0 ? LoadPictureResource(instance_, id) : nullptr;
+    if (picture == nullptr || made_for == ratio_) {
+        picture_ = picture;
+        return;
+    }
+    BITMAP size{};
+    GetObjectW(picture, sizeof(size), &size);
+    picture_ =
+        ScaledBitmap(picture, {Device(size.bmWidth / made_for), Device(size.bmHeight / made_for)});
+    DeleteObject(picture);
+}
+
+// A window that lands on a monitor of another scale is made that monitor's size there
+// (WM_DPICHANGED), and is centred once more at that size.
 void FormWindow::CentreOnWorkArea() {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    RECT frame{};
-    GetWindowRect(window_, &frame);
-    const forms::ScreenPoint corner =
-        forms::CentredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
-                         frame.right - frame.left, frame.bottom - frame.top);
-    SetWindowPos(window_, nullptr, corner.X, corner.Y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        RECT frame{};
+        GetWindowRect(window_, &frame);
+        const forms::ScreenPoint corner =
+            forms::CentredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                             frame.right - frame.left, frame.bottom - frame.top);
+        const UINT dpi = dpi_;
+        SetWindowPos(window_, nullptr, corner.X, corner.Y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (dpi_ == dpi) {
+            return;
+        }
+    }
 }
 
 void FormWindow::Show() {
@@ -177,6 +281,42 @@ void FormWindow::LabelChanged(const FormLabel& label, const RECT& before) {
     InvalidateRect(window_, &before, FALSE);
     InvalidateRect(window_, &label.Bounds(), FALSE);
     UpdateToolRect(label);
+}
+
+void FormWindow::LabelNameChanged(const FormLabel& label) {
+    const std::vector<const FormLabel*> listed = ListedLabels();
+    const auto found = std::ranges::find(listed, &label);
+    if (found != listed.end()) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT,
+                       static_cast<LONG>(found - listed.begin()) + 1);
+    }
+}
+
+std::vector<const FormLabel*> FormWindow::ListedLabels() const {
+    std::vector<const FormLabel*> listed;
+    for (const auto& label : labels_) {
+        if (label->Visible()) {
+            listed.push_back(label.get());
+        }
+    }
+    return listed;
+}
+
+std::vector<HWND> FormWindow::ListedChildren() const {
+    std::vector<HWND> listed;
+    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+            listed.push_back(child);
+        }
+    }
+    return listed;
+}
+
+void FormWindow::ClickLater(const FormLabel& label) {
+    const auto found = std::ranges::find_if(
+        labels_, [&](const std::unique_ptr<FormLabel>& each) { return each.get() == &label; });
+    PostMessageW(window_, kClickLabel, static_cast<WPARAM>(found - labels_.begin()), 0);
 }
 
 void FormWindow::SetFocusChild(HWND child) {
@@ -273,8 +413,9 @@ void FormWindow::Deliver(const forms::MouseHandler& handler, int button, LPARAM 
     }
     // The handler may change or destroy this window: work on a copy.
     const forms::MouseHandler copy = handler;
-    copy(button, ShiftMask(), static_cast<float>(base::PixelsToTwips(GET_X_LPARAM(lparam))),
-         static_cast<float>(base::PixelsToTwips(GET_Y_LPARAM(lparam))));
+    copy(button, ShiftMask(),
+         static_cast<float>(base::PixelsToTwips(GET_X_LPARAM(lparam) / ratio_)),
+         static_cast<float>(base::PixelsToTwips(GET_Y_LPARAM(lparam) / ratio_)));
 }
 
 void FormWindow::MouseButton(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -385,6 +526,29 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             pressing_ = false;
             pressed_label_ = nullptr;
             return 0;
+        case kGetDpiScaledSize: {
+            // The frame of the client's exact device size at the new scale.
+            *reinterpret_cast<SIZE*>(lparam) = FrameFor(HIWORD(wparam));
+            return TRUE;
+        }
+        case kDpiChanged: {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+            ApplyDpi(HIWORD(wparam), {suggested.left, suggested.top});
+            return 0;
+        }
+        case kClickLabel:
+            if (wparam < labels_.size()) {
+                labels_[wparam]->Click();
+            }
+            return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lparam) == OBJID_CLIENT) {
+                if (accessible_ == nullptr) {
+                    accessible_ = new FormAccessible(*this);
+                }
+                return accessible_->Answer(wparam);
+            }
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

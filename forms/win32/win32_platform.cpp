@@ -9,7 +9,6 @@
 
 #include "design/design_json.h"
 #include "forms/control_design.h"
-#include "win32/wic_image.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -43,14 +42,15 @@ design::Design ReadDesignResource(HINSTANCE instance, const DesignResource& reso
 
 }  // namespace
 
-Win32Platform::Win32Platform(HINSTANCE instance, DesignResource design, int background_id)
-    : instance_(instance), design_resource_(design), background_id_(background_id) {
+Win32Platform::Win32Platform(HINSTANCE instance, DesignResource design, int background_id,
+                             int background_2x_id)
+    : instance_(instance), design_resource_(design), background_{background_id, background_2x_id} {
     // The tooltip class of the labels.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterWindowClass(instance, kTimerClass, TimerProcedure, 0);
-    timer_window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    instance, this);
+    timer_window_ =
+        CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }
 
 Win32Platform::~Win32Platform() {
@@ -62,8 +62,7 @@ Win32Platform::~Win32Platform() {
 }
 
 forms::Window& Win32Platform::MakeWindow(const forms::WindowDesign& design) {
-    window_ = std::make_unique<FormWindow>(instance_, design,
-                                           LoadPictureResource(instance_, background_id_));
+    window_ = std::make_unique<FormWindow>(instance_, design, background_);
     return *window_;
 }
 
@@ -81,11 +80,10 @@ base::FormTimer& Win32Platform::MakeTimer() {
 }
 
 forms::ButtonHost& Win32Platform::MakeButton(std::string_view name,
-                                                 const forms::ControlDesign& design,
-                                                 gdi::FontRef container_font) {
-    buttons_.push_back(std::make_unique<ButtonWindow>(instance_, *window_, name, design,
-                                                      std::move(container_font), NewTimer(),
-                                                      text_));
+                                             const forms::ControlDesign& design,
+                                             gdi::FontRef container_font) {
+    buttons_.push_back(std::make_unique<ButtonWindow>(
+        instance_, *window_, name, design, std::move(container_font), NewTimer(), text_));
     return *buttons_.back();
 }
 

@@ -34,8 +34,10 @@ inline constexpr DesignResource kForm1Design{kForm1DesignId, "form1_design.json"
 // are initialised; everything it makes lives as long as it does.
 class Win32Platform final : public forms::Platform {
   public:
-    // design: read on first use. background_id: the RCDATA resource of the window's picture.
-    Win32Platform(HINSTANCE instance, DesignResource design, int background_id);
+    // design: read on first use. background_id and background_2x_id: the RCDATA resources of the
+    // window's picture made for 100 % and for 200 % (0 for none).
+    Win32Platform(HINSTANCE instance, DesignResource design, int background_id,
+                  int background_2x_id = 0);
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
@@ -44,7 +46,7 @@ class Win32Platform final : public forms::Platform {
     forms::Label& MakeLabel(const forms::LabelDesign& design) override;
     base::FormTimer& MakeTimer() override;
     forms::ButtonHost& MakeButton(std::string_view name, const forms::ControlDesign& design,
-                                     gdi::FontRef container_font) override;
+                                  gdi::FontRef container_font) override;
     // Throws design::DesignError naming the design, the control and the entry when the design
     // cannot be read or has no such control (forms/control_design.h).
     forms::ControlDesign ReadControlDesign(std::string_view name) override;
@@ -59,15 +61,14 @@ class Win32Platform final : public forms::Platform {
     int Run();
 
   private:
-    static LRESULT CALLBACK TimerProcedure(HWND window, UINT message, WPARAM wparam,
-                                           LPARAM lparam);
+    static LRESULT CALLBACK TimerProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     FormTimer& NewTimer();
 
     HINSTANCE instance_;
     DesignResource design_resource_;
     std::optional<design::Design> design_;  // read on first use; the button stores refer into it
     WicPngCodec pictures_;
-    int background_id_;
+    BackgroundPictures background_;
     // A message-only window that receives every timer's WM_TIMER, by the timer's id.
     HWND timer_window_ = nullptr;
     GdiTextEngine text_;

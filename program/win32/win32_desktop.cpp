@@ -35,8 +35,8 @@ bool Win32Desktop::Start(program::Output) {
 }
 
 forms::Platform& Win32Desktop::MakePlatform() {
-    platform_ =
-        std::make_unique<Win32Platform>(instance_, kForm1Design, kBackgroundPictureId);
+    platform_ = std::make_unique<Win32Platform>(instance_, kForm1Design, kBackgroundPictureId,
+                                                kBackgroundPicture2xId);
     return *platform_;
 }
 

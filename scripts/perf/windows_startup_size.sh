@@ -3,8 +3,11 @@
 # picture (bench/win32/minimal_window.cpp), under Wine on a private X display (Xvfb) with the
 # xfwm4 window manager.
 #
-# Usage: scripts/perf/windows_startup_size.sh [BUILD_DIR [RUNS]]   (defaults: build-windows, 20)
-# Build both first: scripts/build.sh windows
+# Usage: scripts/perf/windows_startup_size.sh [BUILD_DIR [RUNS [SCALE]]]
+#   (defaults: build-windows, 20, 100). Build both first: scripts/build.sh windows
+# SCALE 200 runs both at 200 % (Wine's LogPixels 192 in a prefix of its own): tolvane.exe draws its
+# 1100 x 578 client area from the 200 % picture, and so does the minimal window, which is per-monitor
+# DPI aware too; the probed pixels are the same points of the picture, twice as far in.
 #
 # Size: each executable stripped as scripts/build-windows.sh strips tolvane.exe.
 # Start-up: the first painted frame as scripts/perf/startup_memory.sh takes it on Linux, with
@@ -22,6 +25,12 @@ cd "$(dirname "$0")/../.."
 
 build=${1:-build-windows}
 runs=${2:-20}
+scale=${3:-100}
+case $scale in
+    100) dpi=96 ;;
+    200) dpi=192 ;;
+    *) echo "windows_startup_size: the scale \"$scale\" is neither 100 nor 200" >&2; exit 2 ;;
+esac
 tolvane="$build/tolvane.exe"
 minimal="$build/bench/win32/tolvane_minimal_win32_window.exe"
 for program in "$tolvane" "$minimal"; do
@@ -34,9 +43,13 @@ load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # The display, the Wine prefix (made on the first run) and the clean-up come from the Windows
 # whole-program tests' helpers; the prefix is this script's own.
-export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wineprefix-perf}
+suffix=""
+[ "$scale" = 100 ] || suffix="-$scale"
+export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wineprefix-perf$suffix}
 source tests/windows/wine_e2e_lib.sh "$tolvane"
 wine_e2e_start
+"$E2E_PROGRAM" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    >/dev/null || fail "cannot set LogPixels to $dpi"
 mkfifo "$E2E_TMP/idle"
 "$E2E_PROGRAM" cmd.exe <"$E2E_TMP/idle" >/dev/null 2>&1 &
 E2E_PIDS+=($!)
@@ -53,6 +66,8 @@ wine_e2e_exe_shot "2013-04-28 10:54:50" "$E2E_TMP/tolvane.png"
 pixels=""
 for point in "408 43" "492 80" "456 50"; do
     read -r x y <<<"$point"
+    x=$((x * scale / 100))
+    y=$((y * scale / 100))
     pixels+="${pixels:+;}$x,$y,$(e2e_pixel "$E2E_TMP/tolvane.png" "$x" "$y")"
 done
 
@@ -73,6 +88,7 @@ measure minimal >/dev/null
 names=(tolvane minimal)
 results="$E2E_TMP/results"
 : >"$results"
+echo "scale: $scale % ($dpi dpi)"
 echo "load average at start: $load_at_start"
 echo "run program mapped_ms painted_ms resolution_ms"
 for run in $(seq 1 "$runs"); do
@@ -106,5 +122,5 @@ for metric in "painted_ms 3" "mapped_ms 2"; do
         "$(ratio "$t" "$m")" "$t_lo" "$t_hi" "$m_lo" "$m_hi"
 done
 echo
-echo "medians of $runs runs each; load average at start $load_at_start, at end $load_at_end" \
+echo "medians of $runs runs each at $scale %; load average at start $load_at_start, at end $load_at_end" \
     "($(nproc) cores)"

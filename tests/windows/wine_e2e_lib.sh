@@ -72,3 +72,20 @@ wine_e2e_key() {
     fi
     xdotool key "$2"
 }
+
+# Prints how far the counter's digits in screenshot $1 are from those in the Linux program's
+# screenshot $2, both at device pixel ratio $3 (default 1): the root mean square error of the
+# shapes at a quarter of their logical size (a digit some 8 pixels high), where the faces'
+# outlines, which differ between the two rasterisers by a pixel here and there, no longer count.
+wine_e2e_counter_distance() {
+    local ratio=${3:-1} a="$E2E_TMP/counter-a.png" b="$E2E_TMP/counter-b.png" rect percent
+    rect=$(awk -v r="$ratio" -v g="$E2E_LABEL4" 'BEGIN {
+        split(g, p, /[x+]/); printf "%dx%d+%d+%d\n", p[1] * r, p[2] * r, p[3] * r, p[4] * r }')
+    percent=$(awk -v r="$ratio" 'BEGIN { printf "%g%%\n", 25 / r }')
+    for pair in "$1 $a" "$2 $b"; do
+        read -r from to <<<"$pair"
+        convert "$from" -crop "$rect" +repage -channel RGB -separate \
+            -evaluate-sequence max -filter box -resize "$percent" "$to"
+    done
+    { compare -metric RMSE "$a" "$b" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/'
+}

@@ -70,20 +70,10 @@ e2e_poll 40 settled || fail "the window did not settle on its --screenshot: $(e2
     "$E2E_TMP/exe-masked.png" "$E2E_TMP/settled-masked.png" 550x289+0+0) pixels differ"
 
 # The counter reads 0 3 4 4: of the Linux program's 0343, 0344 and 0345 its shape is nearest
-# 0344, and near it. The faces' outlines differ between the two rasterisers by a pixel here and
-# there, so the shapes are compared at a quarter of their size (a digit some 8 pixels high).
-counter_distance() {
-    local a="$E2E_TMP/counter-a.png" b="$E2E_TMP/counter-b.png"
-    for pair in "$1 $a" "$2 $b"; do
-        read -r from to <<<"$pair"
-        convert "$from" -crop "$E2E_LABEL4" +repage -channel RGB -separate \
-            -evaluate-sequence max -filter box -resize 25% "$to"
-    done
-    { compare -metric RMSE "$a" "$b" null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/'
-}
-d344=$(counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-344.png")
-d345=$(counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-345.png")
-d343=$(counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-343.png")
+# 0344, and near it (see wine_e2e_counter_distance).
+d344=$(wine_e2e_counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-344.png")
+d345=$(wine_e2e_counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-345.png")
+d343=$(wine_e2e_counter_distance "$E2E_TMP/settled.png" "$E2E_TMP/linux-343.png")
 awk -v a="$d344" -v b="$d345" -v c="$d343" 'BEGIN { exit !(a < 0.12 && a < b && a < c) }' ||
     fail "the counter does not read 0344: its distance to Linux's 0344 is $d344, to 0345 $d345," \
         "to 0343 $d343"
