@@ -286,11 +286,12 @@ class JsonWriter {
         text_ += counts_.back()++ == 0 ? "" : ",";
         NewLine();
     }
-    // Begins the next member of the open object; the key is valid UTF-8.
-    void Key(std::string_view key) {
+    // Begins the next member of the open object; the key is valid UTF-8. Its value follows.
+    JsonWriter& Key(std::string_view key) {
         Item();
         String(key);
         text_ += ": ";
+        return *this;
     }
     // Valid UTF-8 text in quotes, with quotes, backslashes and control characters escaped.
     void String(std::string_view utf8) {
@@ -321,22 +322,16 @@ class JsonWriter {
     std::vector<std::size_t> counts_;  // per open object or array, the members written
 };
 
+// A font, its keys in their sorted order as every object's.
 void WriteFont(JsonWriter& out, const gdi::Font& font) {
     out.Open('{');
-    out.Key(kFontCharsetKey);
-    out.Integer(font.Charset);
-    out.Key(kFontItalicKey);
-    out.Boolean(font.Italic);
-    out.Key(kNameKey);
-    out.String(RepairedUtf8(font.Name));
-    out.Key(kFontSizeKey);
-    out.Number(font.SizePoints);
-    out.Key(kFontStrikethroughKey);
-    out.Boolean(font.Strikethrough);
-    out.Key(kFontUnderlineKey);
-    out.Boolean(font.Underline);
-    out.Key(kFontWeightKey);
-    out.Integer(font.Weight);
+    out.Key(kFontCharsetKey).Integer(font.Charset);
+    out.Key(kFontItalicKey).Boolean(font.Italic);
+    out.Key(kNameKey).String(RepairedUtf8(font.Name));
+    out.Key(kFontSizeKey).Number(font.SizePoints);
+    out.Key(kFontStrikethroughKey).Boolean(font.Strikethrough);
+    out.Key(kFontUnderlineKey).Boolean(font.Underline);
+    out.Key(kFontWeightKey).Integer(font.Weight);
     out.Close('}');
 }
 
@@ -351,8 +346,7 @@ void WriteValue(JsonWriter& out, const DesignValue& value) {
         WriteFont(out, *font);
     } else if (const auto* picture = std::get_if<DesignPicture>(&value)) {
         out.Open('{');
-        out.Key(kPngKey);
-        out.String(ToBase64(picture->Png));
+        out.Key(kPngKey).String(ToBase64(picture->Png));
         out.Close('}');
     } else {
         out.Null();
@@ -413,14 +407,12 @@ std::string SerializeDesign(const Design& design) {
     for (const DesignControl& control : design.Controls()) {
         out.Item();
         out.Open('{');
-        out.Key(kNameKey);
-        out.String(RepairedUtf8(control.Name));
+        out.Key(kNameKey).String(RepairedUtf8(control.Name));
         out.Key(kPlacementKey);
         WriteProperties(out, control.Placement);
         out.Key(kPropertiesKey);
         WriteProperties(out, control.Properties);
-        out.Key(kTypeKey);
-        out.String(RepairedUtf8(control.Type));
+        out.Key(kTypeKey).String(RepairedUtf8(control.Type));
         out.Close('}');
     }
     out.Close(']');

@@ -187,6 +187,9 @@ class TreeBuilder {
     bool start_array(std::size_t) { return Open(Json::array()); }
     bool end_array() { return Close(); }
     bool parse_error(std::size_t offset, const std::string& token, const Json::exception& error) {
+        if (error.id == 406 && open_.empty()) {
+            return Fail(first_value_, "illegal value");  // a number as the whole text, too large
+        }
         return Fail(offset, Reason(error, token));
     }
 
