@@ -4,13 +4,16 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
+#include <nlohmann/json.hpp>
+
 #include "base/quoted.h"
 #include "design/base64.h"
+#include "design/json_parse.h"
 #include "design/json_text.h"
-#include "design/json_tree.h"
 
 namespace tolvane::design {
 
@@ -33,42 +36,27 @@ constexpr std::string_view kFontUnderlineKey = "underline";
 constexpr std::string_view kFontStrikethroughKey = "strikethrough";
 constexpr std::string_view kPngKey = "png";
 
-// Longer texts are cut short in messages, counted in UTF-16 code units.
-constexpr std::size_t kMaxShownText = 60;
-
 constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 
 // Every whole number up to this size has a double of its own.
 constexpr double kExactDoubleLimit = 9007199254740992.0;  // 2^53
 
-// A JSON value as messages show it: "text" in quotes, numbers as written, true, null, an object;
-// a missing value (nullptr) is "nothing".
-std::string Describe(const JsonValue* value) {
+// A JSON value as messages show it: "text" in quotes (cut short when long), numbers as written,
+// true, null, an object; a missing value (nullptr) is "nothing".
+std::string Describe(const Json* value) {
     if (value == nullptr) {
         return "nothing";
     }
-    switch (value->Type) {
-        case JsonValue::Kind::Null:
-            return "null";
-        case JsonValue::Kind::Bool:
-            return value->Boolean ? "true" : "false";
-        case JsonValue::Kind::Number:
-            return ShortestNumberText(value->Number);
-        case JsonValue::Kind::String: {
-            bool cut = false;
-            std::string shown = Utf16Prefix(value->Text, kMaxShownText, cut);
-            return Quoted(cut ? shown + "..." : shown);
-        }
-        case JsonValue::Kind::Array:
-            return "an array";
-        case JsonValue::Kind::Object:
-            return "an object";
+    if (value->is_string()) {
+        return Quoted(value->get_ref<const std::string&>());
     }
-    return "nothing";
-}
-
-bool Is(const JsonValue* value, JsonValue::Kind kind) {
-    return value != nullptr && value->Type == kind;
+    if (value->is_number()) {
+        return ShortestNumberText(value->get<double>());
+    }
+    if (value->is_array()) {
+        return "an array";
+    }
+    return value->is_object() ? "an object" : value->dump();  // null, true or false
 }
 
 [[noreturn]] void Fail(const std::string& where, const std::string& problem) {
@@ -85,29 +73,30 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-// The members of one JSON object, in the object's order, looked up without regard to letter
-// case. Refuses an empty key, a key that is not valid UTF-16, a key that appears twice in
-// different letter cases, and, when a list of known keys is given, any other key. Each key is
-// read once and found through a hash table, so reading an object is linear in its size.
+// The members of one JSON object, looked up without regard to letter case. Refuses an empty key,
+// a key that held a lone surrogate, a key that appears twice in different letter cases, and, when
+// a list of known keys is given, any other key. Each key is read once and found through a hash
+// table, so reading an object is linear in its size.
 class ObjectKeys {
   public:
-    ObjectKeys(const JsonValue& object, const std::string& where,
+    ObjectKeys(const Json& object, const std::string& where,
                std::initializer_list<std::string_view> known = {}) {
-        index_.reserve(object.Members.size());
-        for (const JsonMember& member : object.Members) {
-            const std::string& key = member.Key;
+        const auto& members = object.get_ref<const Json::object_t&>();
+        index_.reserve(members.size());
+        for (const auto& member : members) {
+            const std::string& key = member.first;
             if (key.empty()) {
                 Fail(where, "a key is empty");
             }
-            if (member.LoneSurrogate) {
-                Fail(where, "key " + Quoted(key) +
+            if (key.starts_with(kLoneSurrogateMark)) {
+                Fail(where, "key " + Quoted(key.substr(kLoneSurrogateMark.size())) +
                                 " is not valid UTF-16: it holds a lone surrogate (\\ud800 to "
                                 "\\udfff)");
             }
             const auto [earlier, added] = index_.try_emplace(LowerAscii(key), &member);
             if (!added) {
                 Fail(where, "key " + Quoted(key) + " appears twice (also as " +
-                                Quoted(earlier->second->Key) + ")");
+                                Quoted(earlier->second->first) + ")");
             }
             if (known.size() != 0 &&
                 std::none_of(known.begin(), known.end(),
@@ -118,29 +107,34 @@ class ObjectKeys {
     }
 
     // The value under key, or nullptr.
-    const JsonValue* Get(std::string_view key) const {
+    const Json* Get(std::string_view key) const {
         const auto found = index_.find(LowerAscii(key));
-        return found == index_.end() ? nullptr : &found->second->Value;
+        return found == index_.end() ? nullptr : &found->second->second;
     }
 
   private:
-    std::unordered_map<std::string, const JsonMember*> index_;  // lower-case key -> member
+    std::unordered_map<std::string, const Json::object_t::value_type*> index_;  // by lower case
 };
 
 std::string KeyPlace(const std::string& where, std::string_view what, std::string_view key) {
     return where + ", " + std::string(what) + " " + Quoted(key);
 }
 
-std::int32_t ReadInt32(const JsonValue* value, const std::string& where) {
-    if (!Is(value, JsonValue::Kind::Number) || std::floor(value->Number) != value->Number ||
-        value->Number < std::numeric_limits<std::int32_t>::min() ||
-        value->Number > std::numeric_limits<std::int32_t>::max()) {
-        Fail(where, Describe(value) + " is not a 32-bit integer");
-    }
-    return static_cast<std::int32_t>(value->Number);
+// The number value holds, or NaN when it holds none, which every check of a number refuses.
+double NumberOf(const Json* value) {
+    return value != nullptr && value->is_number() ? value->get<double>() : std::nan("");
 }
 
-std::int32_t ReadInt32InRange(const JsonValue* value, const std::string& where, int low, int high) {
+std::int32_t ReadInt32(const Json* value, const std::string& where) {
+    const double number = NumberOf(value);
+    if (std::floor(number) != number || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max()) {
+        Fail(where, Describe(value) + " is not a 32-bit integer");
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+std::int32_t ReadInt32InRange(const Json* value, const std::string& where, int low, int high) {
     const std::int32_t number = ReadInt32(value, where);
     if (number < low || number > high) {
         Fail(where, Describe(value) + " is not between " + std::to_string(low) + " and " +
@@ -149,21 +143,21 @@ std::int32_t ReadInt32InRange(const JsonValue* value, const std::string& where, 
     return number;
 }
 
-bool ReadBool(const JsonValue* value, const std::string& where) {
-    if (!Is(value, JsonValue::Kind::Bool)) {
+bool ReadBool(const Json* value, const std::string& where) {
+    if (value == nullptr || !value->is_boolean()) {
         Fail(where, Describe(value) + " is not true or false");
     }
-    return value->Boolean;
+    return value->get<bool>();
 }
 
-std::string ReadText(const JsonValue* value, const std::string& where) {
-    if (!Is(value, JsonValue::Kind::String)) {
+std::string ReadText(const Json* value, const std::string& where) {
+    if (value == nullptr || !value->is_string()) {
         Fail(where, Describe(value) + " is not text");
     }
-    return value->Text;
+    return value->get<std::string>();
 }
 
-gdi::Font ReadFont(const JsonValue& object, const std::string& where) {
+gdi::Font ReadFont(const Json& object, const std::string& where) {
     const ObjectKeys keys(object, where,
                           {kNameKey, kFontSizeKey, kFontWeightKey, kFontCharsetKey, kFontItalicKey,
                            kFontUnderlineKey, kFontStrikethroughKey});
@@ -173,21 +167,20 @@ gdi::Font ReadFont(const JsonValue& object, const std::string& where) {
     if (font.Name.empty()) {
         Fail(place(kNameKey), "a font needs a face name");
     }
-    const JsonValue* size = keys.Get(kFontSizeKey);
-    if (!Is(size, JsonValue::Kind::Number) ||
-        !(size->Number > 0.0 && size->Number <= gdi::kMaxFontPoints)) {
+    const Json* size = keys.Get(kFontSizeKey);
+    font.SizePoints = NumberOf(size);
+    if (!(font.SizePoints > 0.0 && font.SizePoints <= gdi::kMaxFontPoints)) {
         Fail(place(kFontSizeKey), Describe(size) + " is not a size in points between 0 and " +
                                       std::to_string(static_cast<int>(gdi::kMaxFontPoints)));
     }
-    font.SizePoints = size->Number;
-    if (const JsonValue* weight = keys.Get(kFontWeightKey)) {
+    if (const Json* weight = keys.Get(kFontWeightKey)) {
         font.Weight = ReadInt32InRange(weight, place(kFontWeightKey), 0, 1000);
     }
-    if (const JsonValue* charset = keys.Get(kFontCharsetKey)) {
+    if (const Json* charset = keys.Get(kFontCharsetKey)) {
         font.Charset = ReadInt32InRange(charset, place(kFontCharsetKey), 0, 255);
     }
     const auto flag = [&](std::string_view key) {
-        const JsonValue* value = keys.Get(key);
+        const Json* value = keys.Get(key);
         return value == nullptr ? false : ReadBool(value, place(key));
     };
     font.Italic = flag(kFontItalicKey);
@@ -196,14 +189,14 @@ gdi::Font ReadFont(const JsonValue& object, const std::string& where) {
     return font;
 }
 
-DesignPicture ReadPicture(const JsonValue& object, const std::string& where) {
+DesignPicture ReadPicture(const Json& object, const std::string& where) {
     const ObjectKeys keys(object, where, {kPngKey});
     const std::string place = KeyPlace(where, "key", kPngKey);
-    const JsonValue* encoded = keys.Get(kPngKey);
-    if (!Is(encoded, JsonValue::Kind::String)) {
-        Fail(place, Describe(encoded) + " is not base64 text");
+    const Json* encoded = keys.Get(kPngKey);
+    std::optional<std::string> decoded;
+    if (encoded != nullptr && encoded->is_string()) {
+        decoded = FromBase64(encoded->get_ref<const std::string&>());
     }
-    std::optional<std::string> decoded = FromBase64(encoded->Text);
     if (!decoded) {
         Fail(place, Describe(encoded) + " is not base64 text");
     }
@@ -213,51 +206,51 @@ DesignPicture ReadPicture(const JsonValue& object, const std::string& where) {
     return DesignPicture{std::move(*decoded)};
 }
 
-DesignValue ReadValue(const JsonValue& value, const std::string& where) {
-    switch (value.Type) {
-        case JsonValue::Kind::Null:
-            return std::monostate{};
-        case JsonValue::Kind::Bool:
-            return value.Boolean;
-        case JsonValue::Kind::Number:
-            return ReadInt32(&value, where);
-        case JsonValue::Kind::String:
-            return value.Text;
-        case JsonValue::Kind::Object:
-            if (ObjectKeys(value, where).Get(kPngKey) != nullptr) {
-                return ReadPicture(value, where);
-            }
-            return ReadFont(value, where);
-        case JsonValue::Kind::Array:
-            break;
+DesignValue ReadValue(const Json& value, const std::string& where) {
+    if (value.is_null()) {
+        return std::monostate{};
+    }
+    if (value.is_boolean()) {
+        return value.get<bool>();
+    }
+    if (value.is_number()) {
+        return ReadInt32(&value, where);
+    }
+    if (value.is_string()) {
+        return value.get<std::string>();
+    }
+    if (value.is_object()) {
+        if (ObjectKeys(value, where).Get(kPngKey) != nullptr) {
+            return ReadPicture(value, where);
+        }
+        return ReadFont(value, where);
     }
     Fail(where, Describe(&value) +
                     " is not a design value (text, integer, boolean, null, font or picture)");
 }
 
 // The named values under list_key of a control; what names each entry in messages ("property").
-DesignProperties ReadProperties(const JsonValue* value, const std::string& where,
+DesignProperties ReadProperties(const Json* value, const std::string& where,
                                 std::string_view list_key, std::string_view what) {
     if (value == nullptr) {
         return {};
     }
-    if (!Is(value, JsonValue::Kind::Object)) {
+    if (!value->is_object()) {
         Fail(KeyPlace(where, "key", list_key),
              Describe(value) + " is not an object of named values");
     }
     const ObjectKeys checked(*value, where);
     std::vector<DesignProperties::Entry> entries;
-    entries.reserve(value->Members.size());
-    for (const JsonMember& member : value->Members) {
-        entries.emplace_back(member.Key,
-                             ReadValue(member.Value, KeyPlace(where, what, member.Key)));
+    entries.reserve(value->size());
+    for (const auto& [key, member] : value->get_ref<const Json::object_t&>()) {
+        entries.emplace_back(key, ReadValue(member, KeyPlace(where, what, key)));
     }
     return DesignProperties::FromDistinctKeys(std::move(entries));
 }
 
-DesignControl ReadControl(const JsonValue& value, const std::string& source, std::size_t index) {
+DesignControl ReadControl(const Json& value, const std::string& source, std::size_t index) {
     const std::string numbered = source + ", control number " + std::to_string(index + 1);
-    if (!Is(&value, JsonValue::Kind::Object)) {
+    if (!value.is_object()) {
         Fail(numbered, Describe(&value) + " is not a control object");
     }
     const ObjectKeys keys(value, numbered, {kNameKey, kTypeKey, kPlacementKey, kPropertiesKey});
@@ -274,181 +267,130 @@ DesignControl ReadControl(const JsonValue& value, const std::string& source, std
     return control;
 }
 
-// A JSON value on its way out. Integers and doubles are apart: they are written differently
-// (1000000 and 1e+06).
-struct OutValue {
-    enum class Kind { Null, Bool, Integer, Double, String, Array, Object };
-    using Member = std::pair<std::string, OutValue>;
-
-    Kind Type = Kind::Null;
-    bool Boolean = false;
-    std::int64_t Integer = 0;
-    double Double = 0.0;
-    std::string Text;
-    std::vector<OutValue> Items;
-    std::vector<Member> Members;  // sorted, each key once
-
-    static OutValue Of(bool flag) {
-        OutValue value(Kind::Bool);
-        value.Boolean = flag;
-        return value;
+// Writes JSON text as designs keep it: indented by four spaces, each member and item on a line of
+// its own, and the closing bracket of an object or array on a line of its own, even when the
+// object or array is empty. The caller gives the members of an object in their order.
+class JsonWriter {
+  public:
+    void Open(char bracket) {
+        text_ += bracket;
+        counts_.push_back(0);
     }
-    static OutValue Of(std::int32_t number) {
-        OutValue value(Kind::Integer);
-        value.Integer = number;
-        return value;
+    void Close(char bracket) {
+        counts_.pop_back();
+        NewLine();
+        text_ += bracket;
     }
-    static OutValue Of(double number) {
-        OutValue value(Kind::Double);
-        value.Double = number;
-        return value;
+    // Begins the next item of the open array.
+    void Item() {
+        text_ += counts_.back()++ == 0 ? "" : ",";
+        NewLine();
     }
-    static OutValue Of(std::string_view text) {
-        OutValue value(Kind::String);
-        value.Text = RepairedUtf8(text);
-        return value;
+    // Begins the next member of the open object; the key is valid UTF-8. Its value follows.
+    JsonWriter& Key(std::string_view key) {
+        Item();
+        String(key);
+        text_ += ": ";
+        return *this;
     }
-    static OutValue Of(std::vector<OutValue> items) {
-        OutValue value(Kind::Array);
-        value.Items = std::move(items);
-        return value;
+    // Valid UTF-8 text in quotes, with quotes, backslashes and control characters escaped.
+    void String(std::string_view utf8) {
+        text_ += Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
     }
-    // Sorts the members by their keys' UTF-16 code units; a key given twice keeps its last value.
-    static OutValue Of(std::vector<Member> members) {
-        for (Member& member : members) {
-            member.first = RepairedUtf8(member.first);
+    void Null() { text_ += "null"; }
+    void Boolean(bool flag) { text_ += flag ? "true" : "false"; }
+    void Integer(std::int64_t number) { text_ += std::to_string(number); }
+    // A whole number that a double holds exactly (up to 2^53) as an integer, 10000000000000
+    // rather than 1e+13; others in their shortest form; JSON has no infinities or NaN.
+    void Number(double number) {
+        if (std::trunc(number) == number && std::abs(number) <= kExactDoubleLimit) {
+            Integer(static_cast<std::int64_t>(number));
+        } else {
+            text_ += std::isfinite(number) ? ShortestNumberText(number) : "null";
         }
-        std::stable_sort(members.begin(), members.end(), [](const Member& a, const Member& b) {
-            return Utf16Less(a.first, b.first);
-        });
-        std::vector<Member> unique;
-        unique.reserve(members.size());
-        for (Member& member : members) {
-            if (!unique.empty() && unique.back().first == member.first) {
-                unique.back().second = std::move(member.second);
-            } else {
-                unique.push_back(std::move(member));
-            }
-        }
-        OutValue value(Kind::Object);
-        value.Members = std::move(unique);
-        return value;
     }
 
-    explicit OutValue(Kind type = Kind::Null) : Type(type) {}
+    std::string Text() const { return text_ + '\n'; }
+
+  private:
+    void NewLine() {
+        text_ += '\n';
+        text_.append(counts_.size() * 4, ' ');
+    }
+
+    std::string text_;
+    std::vector<std::size_t> counts_;  // per open object or array, the members written
 };
 
-OutValue ToJson(const DesignValue& value) {
-    struct {
-        OutValue operator()(std::monostate) const { return OutValue(); }
-        OutValue operator()(const std::string& text) const { return OutValue::Of(text); }
-        OutValue operator()(std::int32_t number) const { return OutValue::Of(number); }
-        OutValue operator()(bool flag) const { return OutValue::Of(flag); }
-        OutValue operator()(const gdi::Font& font) const {
-            return OutValue::Of(std::vector<OutValue::Member>{
-                {std::string(kNameKey), OutValue::Of(font.Name)},
-                {std::string(kFontSizeKey), OutValue::Of(font.SizePoints)},
-                {std::string(kFontWeightKey), OutValue::Of(std::int32_t{font.Weight})},
-                {std::string(kFontCharsetKey), OutValue::Of(std::int32_t{font.Charset})},
-                {std::string(kFontItalicKey), OutValue::Of(font.Italic)},
-                {std::string(kFontUnderlineKey), OutValue::Of(font.Underline)},
-                {std::string(kFontStrikethroughKey), OutValue::Of(font.Strikethrough)},
-            });
-        }
-        OutValue operator()(const DesignPicture& picture) const {
-            return OutValue::Of(std::vector<OutValue::Member>{
-                {std::string(kPngKey), OutValue::Of(ToBase64(picture.Png))}});
-        }
-    } visitor;
-    return std::visit(visitor, value);
+// A font, its keys in their sorted order as every object's.
+void WriteFont(JsonWriter& out, const gdi::Font& font) {
+    out.Open('{');
+    out.Key(kFontCharsetKey).Integer(font.Charset);
+    out.Key(kFontItalicKey).Boolean(font.Italic);
+    out.Key(kNameKey).String(RepairedUtf8(font.Name));
+    out.Key(kFontSizeKey).Number(font.SizePoints);
+    out.Key(kFontStrikethroughKey).Boolean(font.Strikethrough);
+    out.Key(kFontUnderlineKey).Boolean(font.Underline);
+    out.Key(kFontWeightKey).Integer(font.Weight);
+    out.Close('}');
 }
 
-OutValue ToJson(const DesignProperties& properties) {
-    std::vector<OutValue::Member> members;
+void WriteValue(JsonWriter& out, const DesignValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        out.String(RepairedUtf8(*text));
+    } else if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        out.Integer(*number);
+    } else if (const auto* flag = std::get_if<bool>(&value)) {
+        out.Boolean(*flag);
+    } else if (const auto* font = std::get_if<gdi::Font>(&value)) {
+        WriteFont(out, *font);
+    } else if (const auto* picture = std::get_if<DesignPicture>(&value)) {
+        out.Open('{');
+        out.Key(kPngKey).String(ToBase64(picture->Png));
+        out.Close('}');
+    } else {
+        out.Null();
+    }
+}
+
+// The entries as an object, their keys sorted by UTF-16 code units; keys that read the same once
+// made valid UTF-8 are written once, with the later value.
+void WriteProperties(JsonWriter& out, const DesignProperties& properties) {
+    std::vector<std::pair<std::string, const DesignValue*>> members;
     members.reserve(properties.Entries().size());
     for (const auto& [key, value] : properties.Entries()) {
-        members.emplace_back(key, ToJson(value));
+        members.emplace_back(RepairedUtf8(key), &value);
     }
-    return OutValue::Of(std::move(members));
-}
-
-// Writes value at the given level of indentation: nested members and items one level deeper,
-// each on its own line, and the closing bracket of a container on a line of its own, even when
-// the container is empty.
-void Write(const OutValue& value, int level, std::string& json) {
-    const auto indent = [&](int depth) { json.append(static_cast<std::size_t>(depth) * 4, ' '); };
-    switch (value.Type) {
-        case OutValue::Kind::Null:
-            json += "null";
-            break;
-        case OutValue::Kind::Bool:
-            json += value.Boolean ? "true" : "false";
-            break;
-        case OutValue::Kind::Integer:
-            json += std::to_string(value.Integer);
-            break;
-        case OutValue::Kind::Double:
-            // A whole number that a double holds exactly (up to 2^53) is written as an integer,
-            // 10000000000000 rather than 1e+13; JSON has no infinities or NaN.
-            if (std::trunc(value.Double) == value.Double &&
-                std::abs(value.Double) <= kExactDoubleLimit) {
-                json += std::to_string(static_cast<std::int64_t>(value.Double));
-            } else {
-                json += std::isfinite(value.Double) ? ShortestNumberText(value.Double) : "null";
-            }
-            break;
-        case OutValue::Kind::String:
-            json += JsonString(value.Text);
-            break;
-        case OutValue::Kind::Array:
-            json += "[\n";
-            for (std::size_t i = 0; i < value.Items.size(); ++i) {
-                indent(level + 1);
-                Write(value.Items[i], level + 1, json);
-                json += i + 1 < value.Items.size() ? ",\n" : "\n";
-            }
-            indent(level);
-            json += ']';
-            break;
-        case OutValue::Kind::Object:
-            json += "{\n";
-            for (std::size_t i = 0; i < value.Members.size(); ++i) {
-                indent(level + 1);
-                json += JsonString(value.Members[i].first);
-                json += ": ";
-                Write(value.Members[i].second, level + 1, json);
-                json += i + 1 < value.Members.size() ? ",\n" : "\n";
-            }
-            indent(level);
-            json += '}';
-            break;
+    std::stable_sort(members.begin(), members.end(),
+                     [](const auto& a, const auto& b) { return Utf16Less(a.first, b.first); });
+    out.Open('{');
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        if (i + 1 == members.size() || members[i + 1].first != members[i].first) {
+            out.Key(members[i].first);
+            WriteValue(out, *members[i].second);
+        }
     }
+    out.Close('}');
 }
 
 }  // namespace
 
 Design ParseDesign(std::string_view json, std::string_view source) {
     const std::string where(source);
-    JsonValue document;
-    try {
-        document = ParseJson(json);
-    } catch (const JsonSyntaxError& error) {
-        Fail(where,
-             "malformed JSON at byte " + std::to_string(error.Offset()) + ": " + error.what());
-    }
-    if (document.Type != JsonValue::Kind::Object) {
+    const Json document = ParseJson(json, source);
+    if (!document.is_object()) {
         Fail(where, "the design is not a JSON object");
     }
     const ObjectKeys keys(document, where, {kControlsKey});
-    const JsonValue* controls = keys.Get(kControlsKey);
-    if (!Is(controls, JsonValue::Kind::Array)) {
+    const Json* controls = keys.Get(kControlsKey);
+    if (controls == nullptr || !controls->is_array()) {
         Fail(where, "the design has no \"controls\" list");
     }
     std::vector<DesignControl> read;
-    read.reserve(controls->Items.size());
+    read.reserve(controls->size());
     std::unordered_set<std::string> names;  // lower case
-    for (std::size_t i = 0; i < controls->Items.size(); ++i) {
-        DesignControl control = ReadControl(controls->Items[i], where, i);
+    for (const Json& item : *controls) {
+        DesignControl control = ReadControl(item, where, read.size());
         if (!names.insert(LowerAscii(control.Name)).second) {
             Fail(where, "control " + Quoted(control.Name) + " appears twice");
         }
@@ -458,22 +400,24 @@ Design ParseDesign(std::string_view json, std::string_view source) {
 }
 
 std::string SerializeDesign(const Design& design) {
-    std::vector<OutValue> controls;
-    controls.reserve(design.Controls().size());
+    JsonWriter out;
+    out.Open('{');
+    out.Key(kControlsKey);
+    out.Open('[');
     for (const DesignControl& control : design.Controls()) {
-        controls.push_back(OutValue::Of(std::vector<OutValue::Member>{
-            {std::string(kNameKey), OutValue::Of(control.Name)},
-            {std::string(kTypeKey), OutValue::Of(control.Type)},
-            {std::string(kPlacementKey), ToJson(control.Placement)},
-            {std::string(kPropertiesKey), ToJson(control.Properties)},
-        }));
+        out.Item();
+        out.Open('{');
+        out.Key(kNameKey).String(RepairedUtf8(control.Name));
+        out.Key(kPlacementKey);
+        WriteProperties(out, control.Placement);
+        out.Key(kPropertiesKey);
+        WriteProperties(out, control.Properties);
+        out.Key(kTypeKey).String(RepairedUtf8(control.Type));
+        out.Close('}');
     }
-    const OutValue document = OutValue::Of(std::vector<OutValue::Member>{
-        {std::string(kControlsKey), OutValue::Of(std::move(controls))}});
-    std::string json;
-    Write(document, 0, json);
-    json += '\n';
-    return json;
+    out.Close(']');
+    out.Close('}');
+    return out.Text();
 }
 
 }  // namespace tolvane::design

@@ -74,48 +74,6 @@ std::string RepairedUtf8(std::string_view text) {
     return repaired;
 }
 
-std::string JsonString(std::string_view utf8) {
-    constexpr char kHex[] = "0123456789abcdef";
-    std::string quoted = "\"";
-    quoted.reserve(utf8.size() + 2);
-    for (const char c : utf8) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        switch (c) {
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            case '\b':
-                quoted += "\\b";
-                break;
-            case '\f':
-                quoted += "\\f";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '\r':
-                quoted += "\\r";
-                break;
-            case '\t':
-                quoted += "\\t";
-                break;
-            default:
-                if (byte < 0x20) {
-                    quoted += "\\u00";
-                    quoted += kHex[byte >> 4];
-                    quoted += kHex[byte & 0xF];
-                } else {
-                    quoted += c;
-                }
-        }
-    }
-    quoted += '"';
-    return quoted;
-}
-
 bool Utf16Less(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
@@ -132,29 +90,6 @@ bool Utf16Less(std::string_view a, std::string_view b) {
         return weight(a[i]) < weight(b[i]);
     }
     return a.size() < b.size();
-}
-
-std::string Utf16Prefix(std::string_view utf8, std::size_t units, bool& cut) {
-    std::string prefix;
-    std::size_t counted = 0;
-    cut = false;
-    while (!utf8.empty()) {
-        std::uint32_t code_point = 0;
-        std::size_t length = base::Utf8Sequence(utf8, code_point);
-        length = length == 0 ? 1 : length;
-        const std::size_t width = code_point > 0xFFFF ? 2 : 1;
-        if (counted + width > units) {
-            cut = true;
-            if (counted < units) {
-                prefix += '?';  // the first half of a pair
-            }
-            break;
-        }
-        prefix += utf8.substr(0, length);
-        counted += width;
-        utf8.remove_prefix(length);
-    }
-    return prefix;
 }
 
 }  // namespace tolvane::design

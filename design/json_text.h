@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,16 +17,8 @@ std::string ShortestNumberText(double value);
 // and without a byte order mark (U+FEFF) at its very start, which marks the encoding.
 std::string RepairedUtf8(std::string_view text);
 
-// Valid UTF-8 text as a JSON string in double quotes: quotes, backslashes and control characters
-// escaped (\b \f \n \r \t, others as \u001f), everything else as it is.
-std::string JsonString(std::string_view utf8);
-
 // Whether valid UTF-8 text a sorts before b in the order of their UTF-16 code units, which puts
 // characters past U+FFFF (surrogate pairs) before U+E000 to U+FFFF.
 bool Utf16Less(std::string_view a, std::string_view b);
-
-// Valid UTF-8 text cut after its first `units` UTF-16 code units; a character cut in half (a
-// surrogate pair) shows as '?'. Whether it was cut is told through `cut`.
-std::string Utf16Prefix(std::string_view utf8, std::size_t units, bool& cut);
 
 }  // namespace tolvane::design
