@@ -111,7 +111,7 @@ drag() {
     x=$((x + $2)) y=$((y + $3))
     pointer move "$x" "$y"
     pointer press "$1"
-    sleep 0.5
+    sleep 1
     for i in 1 2 3 4; do
         pointer move $((x + $4 * i / 4)) $((y + $5 * i / 4))
     done

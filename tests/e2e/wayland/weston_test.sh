@@ -126,7 +126,7 @@ done
 # program asks, after the press has reached it: the pointer waits a moment after the press.
 e2e_mousemove $((wx + 300)) $((wy + strip / 2))
 xdotool mousedown 1
-sleep 0.5
+sleep 1
 for i in 1 2 3 4; do
     e2e_mousemove $((wx + 300 + 60 * i / 4)) $((wy + strip / 2 + 40 * i / 4))
 done
