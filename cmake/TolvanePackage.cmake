@@ -41,6 +41,9 @@ endforeach()
 list(REMOVE_DUPLICATES tolvane_runtime_packages)
 list(JOIN tolvane_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's Wayland platform plugin, so that the window runs natively on a Wayland desktop; without it
+# Qt runs it through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 set(CPACK_GENERATOR DEB)
 # The program alone: the developer files and the Designer plugin are no part of it.

@@ -83,7 +83,12 @@ void Form1::BuildButton() {
 }
 
 void Form1::WireDragging() {
-    window_.OnMouseDown([this](int, int, float x, float y) { drag_.MouseDown(x, y); });
+    window_.OnMouseDown([this](int, int, float x, float y) {
+        // Where only the window manager can move the window, the drag is its to carry out.
+        if (!window_.StartSystemMove()) {
+            drag_.MouseDown(x, y);
+        }
+    });
     window_.OnMouseMove([this](int, int, float x, float y) {
         const auto position = drag_.MouseMove(window_.Left(), window_.Top(), x, y);
         if (!position) {

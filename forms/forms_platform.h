@@ -45,6 +45,12 @@ class Window {
     // WindowPositionPixels (window_placement.h); the window then stays where it is.
     virtual void Move(double left_twips, double top_twips) = 0;
 
+    // Where a program cannot place its own windows (Wayland), hands the drag that the mouse press
+    // now being handled begins to the window manager, which then moves the window with the
+    // pointer as it sees fit, and returns true. Returns false where the program places the window
+    // itself with Move (X11, Windows).
+    virtual bool StartSystemMove() { return false; }
+
     // Shows the window modeless and gives it the keyboard focus; hides it.
     virtual void Show() = 0;
     virtual void Hide() = 0;

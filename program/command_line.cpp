@@ -280,7 +280,8 @@ class Scanner {
             pos += length;
             const auto row = FindOption(&OptionSpec::short_name, name);
             if (!row) {
-                Unknown("-" + std::string(name));
+                // Not "-" + std::string(name): g++ 12 at -O3 warns falsely (-Wrestrict) on it.
+                Unknown(std::string("-").append(name));
             } else if (pos < arg.size() && arg[pos] == '=') {
                 NoValueWanted(arg.substr(0, pos), arg.substr(pos + 1));
                 return;

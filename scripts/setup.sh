@@ -20,6 +20,11 @@ packages=(
     # whole-program tests: a virtual display, a window manager, input and screenshot tools
     # (xfwm4 reads its settings over D-Bus: dbus-x11 starts a session bus for it)
     xvfb xauth xfwm4 dbus-x11 xdotool x11-utils imagemagick
+    # native Wayland: Qt's Wayland platform plugin and libwayland-client (the window asks the
+    # compositor whether it draws title bars), and the Wayland tests' compositors (sway, weston
+    # on Xvfb) and clients (keys, screenshots, setpriv to run them as a user; the test's virtual
+    # pointer is built with wayland-scanner, which comes with libwayland-dev)
+    qt6-wayland libwayland-dev sway weston wtype grim util-linux
     # the assistive-technology test: a session bus, the AT-SPI bus and registry, a pyatspi client
     dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
     # install and package checks: the desktop entry and AppStream validators, lintian, and

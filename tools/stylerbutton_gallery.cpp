@@ -25,9 +25,9 @@
 #include <QPainter>
 #include <QString>
 
+#include "gdi/region.h"
 #include "qt/fonts.h"
 #include "qt/qt_text_engine.h"
-#include "gdi/region.h"
 #include "stylerbutton/core/container.h"
 #include "stylerbutton/core/device_scale.h"
 #include "stylerbutton/core/offscreen_container.h"
@@ -115,7 +115,7 @@ struct Cell {
 struct Row {
     std::string title;
     std::vector<Cell> cells;
-    double ratio = 1.0;   // device pixels per logical pixel the buttons paint at
+    double ratio = 1.0;    // device pixels per logical pixel the buttons paint at
     int magnify = kScale;  // how much larger than device pixels the sheet shows them
 };
 
@@ -165,12 +165,14 @@ Cell IconCell(std::int32_t theme, std::int32_t alignment, IconPicture picture, S
 // Each theme at 100 % and at 200 %, shown the same size.
 std::vector<Row> RatioRows() {
     std::vector<Row> rows;
-    for (const auto& [theme, name] : {std::pair{ThemeDarkGloss, "ThemeDarkGloss"},
-                                      std::pair{ThemeBlueGlass, "ThemeBlueGlass"},
-                                      std::pair{ThemeSilver, "ThemeSilver"}}) {
+    for (const auto& [theme, name] :
+         {std::pair{ThemeDarkGloss, "ThemeDarkGloss"}, std::pair{ThemeBlueGlass, "ThemeBlueGlass"},
+          std::pair{ThemeSilver, "ThemeSilver"}}) {
         for (const int percent : {100, 200}) {
             Row row = ThemeRow(theme, name);
-            row.title += " " + std::to_string(percent) + " %";
+            // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) about
+            // " " + std::to_string(...).
+            row.title.append(" ").append(std::to_string(percent)).append(" %");
             row.ratio = percent / 100.0;
             row.magnify = 200 / percent;
             rows.push_back(std::move(row));

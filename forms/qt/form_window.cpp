@@ -13,10 +13,12 @@
 
 #include "base/units.h"
 #include "forms/qt/form_window_accessible.h"
+#include "forms/qt/system_move.h"
 #include "forms/qt/x11_window_hints.h"
 #include "forms/window_placement.h"
 #include "qt/mouse_buttons.h"
 #include "qt/qt_colour.h"
+#include "qt/window_system.h"
 
 namespace tolvane::qt {
 
@@ -60,11 +62,11 @@ const QImage* FormWindow::PictureFor(qreal device_pixel_ratio) const {
 }
 
 double FormWindow::Left() const {
-    return base::PixelsToTwips(pos().x());
+    return base::PixelsToTwips(window()->pos().x());
 }
 
 double FormWindow::Top() const {
-    return base::PixelsToTwips(pos().y());
+    return base::PixelsToTwips(window()->pos().y());
 }
 
 // Qt's own bound on widget geometry is the one the shared position check keeps.
@@ -75,7 +77,12 @@ void FormWindow::Move(double left_twips, double top_twips) {
     const int top = forms::WindowPositionPixels(top_twips);
     placed_ = true;  // a window placed before it is first shown opens there, not centred
     centred_without_frame_ = false;
-    move(left, top);
+    window()->move(left, top);
+}
+
+bool FormWindow::StartSystemMove() {
+    // Elsewhere the program's own drag keeps the pressed point exactly under the pointer.
+    return OnWayland() && press_ != nullptr && qt::StartSystemMove(*this, *press_);
 }
 
 void FormWindow::CentreOnScreen() {
@@ -84,28 +91,33 @@ void FormWindow::CentreOnScreen() {
         return;
     }
     const QRect available = screen->availableGeometry();
-    const QSize frame = frameGeometry().size();
+    const QSize frame = window()->frameGeometry().size();
     centred_frame_size_ = frame;
     const forms::ScreenPoint corner =
         forms::CentredIn({available.x(), available.y(), available.width(), available.height()},
                          frame.width(), frame.height());
-    move(corner.X, corner.Y);
+    window()->move(corner.X, corner.Y);
 }
 
 void FormWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
+    if (!isWindow()) {
+        window()->setVisible(visible);  // the title strip's frame shows and hides with it
+    }
     if (visible) {
         // With no window manager nothing else would give the window the keyboard focus.
-        raise();
-        activateWindow();
+        window()->raise();
+        window()->activateWindow();
     }
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
     // Sent before the native window is mapped: the last moment to set what the window manager
     // reads at mapping, and to place the window without a visible jump.
-    KeepOffTaskbar(*this);
-    AskForBareTitleBar(*this);
+    if (isWindow()) {
+        KeepOffTaskbar(*this);
+        AskForBareTitleBar(*this);
+    }
     if (!placed_) {
         placed_ = true;
         CentreOnScreen();
@@ -130,7 +142,8 @@ void FormWindow::timerEvent(QTimerEvent* event) {
 // A window manager adds its frame after mapping and may leave the client where it was, so the
 // check runs on moves and on activation, which follows mapping.
 void FormWindow::RecentreOnceFramed() {
-    if (centred_without_frame_ && isVisible() && frameGeometry().size() != centred_frame_size_) {
+    if (centred_without_frame_ && isVisible() &&
+        window()->frameGeometry().size() != centred_frame_size_) {
         centred_without_frame_ = false;
         CentreOnScreen();
     }
@@ -188,7 +201,9 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    press_ = event;
     Deliver(on_mouse_down_, button, event);
+    press_ = nullptr;
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -20,6 +20,9 @@ namespace tolvane::qt {
 // resolutions, and the window draws the one that suits the density of its screen.
 // The first time it is shown it opens centred on its screen (frame included, once a window
 // manager has added one), unless Move placed it before; it takes the keyboard focus when shown.
+// On Wayland the compositor places it, and a drag is handed to it (StartSystemMove). Where the
+// compositor draws no title bar the window may sit below a TitleStripFrame: then the frame is
+// what is placed, shown and hidden, and Left, Top and Move are the frame's.
 //
 // Positions are the whole window's (frame included) on the screen, in twips. Mouse events that
 // no child takes arrive through the three handlers, measured from the client area's top-left at
@@ -45,6 +48,9 @@ class FormWindow : public QWidget, public forms::Window {
     double Top() const override;
     // Rounds to whole pixels, halves to even. Also refuses a position that is not a number.
     void Move(double left_twips, double top_twips) override;
+    // On Wayland, from the mouse-down handler: asks the compositor to move the window with the
+    // pointer.
+    bool StartSystemMove() override;
     void Show() override { show(); }
     void Hide() override { hide(); }
     bool Visible() const override { return isVisible(); }
@@ -84,6 +90,8 @@ class FormWindow : public QWidget, public forms::Window {
     // without a move or an activation that would tell this window of it.
     QBasicTimer frame_watch_;
     int frame_watch_ticks_ = 0;
+    // The press whose mouse-down handler runs, for StartSystemMove.
+    const QMouseEvent* press_ = nullptr;
     forms::MouseHandler on_mouse_down_;
     forms::MouseHandler on_mouse_move_;
     forms::MouseHandler on_mouse_up_;

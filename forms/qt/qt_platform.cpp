@@ -10,6 +10,8 @@
 #include "design/design_json.h"
 #include "forms/control_design.h"
 #include "forms/qt/message_box.h"
+#include "forms/qt/wayland_decorations.h"
+#include "qt/window_system.h"
 #include "resources/resource_paths.h"
 
 namespace tolvane::qt {
@@ -76,6 +78,11 @@ QtPlatform::~QtPlatform() = default;
 forms::Window& QtPlatform::MakeWindow(const forms::WindowDesign& design) {
     window_ = std::make_unique<FormWindow>(design.Caption,
                                            QSize(design.ClientWidth, design.ClientHeight));
+    // A Wayland compositor that draws no title bars leaves them to Qt, whose bar has buttons:
+    // the window then draws its own strip instead.
+    if (OnWayland() && !CompositorDrawsTitleBars()) {
+        title_strip_frame_ = std::make_unique<TitleStripFrame>(*window_);
+    }
     window_->SetBackColor(design.BackColour);
     window_->SetPicture(BackgroundPictures());
     return *window_;

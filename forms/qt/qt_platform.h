@@ -10,6 +10,7 @@
 #include "forms/forms_platform.h"
 #include "forms/qt/form_label.h"
 #include "forms/qt/form_window.h"
+#include "forms/qt/title_strip_frame.h"
 #include "qt/form_timer.h"
 #include "qt/png_codec.h"
 #include "stylerbutton/qt/styler_button_widget.h"
@@ -55,6 +56,8 @@ class QtPlatform final : public forms::Platform {
   private:
     class ButtonAdapter;
 
+    // On Wayland without the compositor's title bars, the window's parent; it goes after it.
+    std::unique_ptr<TitleStripFrame> title_strip_frame_;
     std::unique_ptr<FormWindow> window_;  // owns the labels and the button's widget
     std::vector<std::unique_ptr<FormTimer>> timers_;
     std::vector<std::unique_ptr<ButtonAdapter>> buttons_;

@@ -77,8 +77,11 @@ void QtDesktop::DiscardScreenshot() {
 }
 
 bool QtDesktop::Start(program::Output output) {
-    if (output == program::Output::Screenshot && std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // nothing is shown, so no display is needed
+    if (output == program::Output::Screenshot) {
+        // Nothing is shown, so no display is needed; and the picture must not depend on the
+        // desktop it is taken under (a Wayland window, never shown, would not be activated and
+        // its button would lack the focus): it is always drawn on the offscreen platform.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!HasDisplay()) {
         return false;
     }

@@ -32,8 +32,7 @@ class QtDesktop final : public program::Desktop {
     std::optional<std::string> OpenScreenshot(const std::string& path) override;
     void DiscardScreenshot() override;
     // Without a screenshot a display must be named (DISPLAY, WAYLAND_DISPLAY or
-    // QT_QPA_PLATFORM); a screenshot runs on the offscreen platform unless QT_QPA_PLATFORM
-    // names another.
+    // QT_QPA_PLATFORM); a screenshot always runs on the offscreen platform, whatever they say.
     bool Start(program::Output output) override;
     forms::Platform& MakePlatform() override;
     std::optional<std::string> CommitScreenshot(std::string_view type) override;

@@ -18,6 +18,7 @@
 #include "qt/fonts.h"
 #include "qt/mouse_buttons.h"
 #include "qt/surface_image.h"
+#include "qt/window_system.h"
 #include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/styler_button_accessible.h"
 
@@ -60,6 +61,7 @@ gdi::FontRef DefaultContainerFont() {
 StylerButtonWidget::StylerButtonWidget(const std::string& instance_name, QWidget* parent)
     : QWidget(parent),
       instance_name_(instance_name),
+      pointer_from_events_(qt::OnWayland()),
       hover_timer_(this),
       hosted_(*this, hover_timer_, DefaultContainerFont()) {
     setObjectName(FromUtf8(instance_name));
@@ -180,13 +182,20 @@ ScreenPoint StylerButtonWidget::CursorPos() {
     return ScreenPoint{at.x(), at.y()};
 }
 
-// QApplication::widgetAt honours the mask and any window that covers the button.
+// QApplication::widgetAt honours the mask and any window that covers the button. On Wayland it
+// cannot be asked: the point is only where the last mouse event was (QCursor::pos), and nothing
+// is known of other windows. There the enter and leave events, which mark the widget under the
+// mouse and honour the mask too, tell whether the pointer is over the button; the pointer leaves
+// it when it leaves the window, however far it jumps.
 bool StylerButtonWidget::IsOwnWindowAt(ScreenPoint point) {
     const QPoint global(point.X, point.Y);
     // Outside the button's rectangle no window under the point can be the button's own; only a
     // point inside it needs the windowing system.
     const QPoint local = mapFromGlobal(global);
-    if (!rect().contains(local) || QApplication::widgetAt(global) != this) {
+    if (!rect().contains(local)) {
+        return false;
+    }
+    if (pointer_from_events_ ? !underMouse() : QApplication::widgetAt(global) != this) {
         return false;
     }
     // The mask holds whole logical pixels; the shape is cut in device pixels. The pointer's

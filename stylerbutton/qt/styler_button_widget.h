@@ -198,6 +198,9 @@ class StylerButtonWidget : public QWidget, private HostWindow {
     void WatchTopLevelWindow();
 
     std::string instance_name_;
+    // Whether the pointer is known only from this application's events (Wayland), so that the
+    // hover poll asks Qt's enter and leave bookkeeping instead of the windowing system.
+    bool pointer_from_events_;
     StylerButtonEvents events_;
     qt::QtTextEngine text_;
     qt::FormTimer hover_timer_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The package unpacks to exactly the listed files under /usr, depends on what dpkg-shlibdeps
-# finds and on the fonts, and the program unpacked from it runs like the build tree's.
+# finds and on the fonts, recommends Qt's Wayland plugin, and the program unpacked from it runs
+# like the build tree's.
 # Usage: deb_install_test.sh DPKG_DEB OUT_DIR ROOT BUILT_PROGRAM VERSION FILE_LIST
 source "$(dirname "$0")/packaging_lib.sh"
 dpkg_deb=$1 root=$3 built=$4 version=$5 list=$6
@@ -12,6 +13,9 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 fonts-arphic-uming; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends does not name $needed"
 done
+
+recommends=$("$dpkg_deb" --field "$deb" Recommends)
+[[ ", $recommends," == *", qt6-wayland"[\ ,]* ]] || fail "Recommends does not name qt6-wayland: $recommends"
 
 rm -rf "$root"
 "$dpkg_deb" -x "$deb" "$root"
