@@ -37,18 +37,22 @@ function(tolvane_target_options target)
     endif()
 endfunction()
 
-# A library of our own: tolvane_library(name SOURCES ... [QT])
-# Toolkit-free libraries must not pass QT; the build then keeps Qt headers out of reach.
+# A library of our own: tolvane_library(name SOURCES ... [QT | QT_GUI])
+# QT links Qt Widgets, QT_GUI only Qt Core and Gui (for pieces a Qt Quick program shares).
+# Toolkit-free libraries pass neither; the build then keeps Qt headers out of reach.
 function(tolvane_library name)
-    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "QT;QT_GUI" "" "SOURCES;DEPENDS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     tolvane_target_options(${name})
     if(ARG_DEPENDS)
         target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     endif()
-    if(ARG_QT)
+    if(ARG_QT OR ARG_QT_GUI)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
-        target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)
+        target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui)
+    endif()
+    if(ARG_QT)
+        target_link_libraries(${name} PUBLIC Qt6::Widgets)
     endif()
 endfunction()
 

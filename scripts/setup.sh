@@ -13,6 +13,8 @@ packages=(
     nlohmann-json3-dev
     # the StylerButton's Qt Designer plugin (Qt's UiPlugin interface) and Designer itself
     qt6-tools-dev qt6-tools-dev-tools
+    # the StylerButton's QML module, its Qt Quick tests and the qml tool that runs its example
+    qt6-declarative-dev qml6-module-qttest qml6-module-qtquick qml6-module-qtquick-window qml-qt6
     # run: Chinese translation of Qt's dialogs and the fonts the window's texts use
     qt6-translations-l10n fonts-arphic-uming fonts-liberation fonts-dejavu-core
     # test and benchmark

@@ -17,9 +17,9 @@
 
 #include "qt/fonts.h"
 #include "qt/mouse_buttons.h"
+#include "qt/qt_input_codes.h"
 #include "qt/surface_image.h"
 #include "qt/window_system.h"
-#include "stylerbutton/qt/qt_input_codes.h"
 #include "stylerbutton/qt/styler_button_accessible.h"
 
 namespace tolvane::styler {
@@ -274,20 +274,21 @@ void StylerButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 // Tab and Backtab are ignored, so that they go on to focus navigation.
 void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const std::int16_t code = VirtualKeyCode(event->key(), modifiers);
+    const std::int16_t code = qt::VirtualKeyCode(event->key(), modifiers);
     if (code != 0 && !hosted_.KeyPressed(code, qt::ShiftMask(modifiers))) {
         event->ignore();
         return;
     }
     event->accept();
-    for (const std::int16_t character : KeyCharacterCodes(event->key(), modifiers, event->text())) {
+    for (const std::int16_t character :
+         qt::KeyCharacterCodes(event->key(), modifiers, event->text())) {
         hosted_.CharacterTyped(character);
     }
 }
 
 void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const std::int16_t code = VirtualKeyCode(event->key(), modifiers);
+    const std::int16_t code = qt::VirtualKeyCode(event->key(), modifiers);
     const KeyRelease kind = event->isAutoRepeat() ? KeyRelease::AutoRepeat : KeyRelease::Real;
     if (code != 0 && !hosted_.KeyReleased(code, qt::ShiftMask(modifiers), kind)) {
         event->ignore();

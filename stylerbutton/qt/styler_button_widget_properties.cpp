@@ -1,13 +1,13 @@
 // StylerButtonWidget's Qt properties: the conversions between Qt's types and the button's, and
 // the NOTIFY signals raised from the button's change notification. Names come from the property
 // table; the Q_PROPERTY lines match it (tests/stylerbutton/qt checks).
-#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include <QMetaMethod>
 #include <QMetaProperty>
 
+#include "qt/font_property.h"
 #include "qt/surface_image.h"
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/qt/styler_button_widget.h"
@@ -61,34 +61,13 @@ void StylerButtonWidget::SetCaption(const QString& value) {
 }
 
 QFont StylerButtonWidget::CaptionFont() const {
-    const gdi::FontRef& font = Button().Font();
-    if (!font) {
-        return QFont();
-    }
-    QFont result(FromUtf8(font->Name));
-    result.setPointSizeF(font->SizePoints);
-    result.setWeight(static_cast<QFont::Weight>(std::clamp(font->Weight, 1, 1000)));
-    result.setItalic(font->Italic);
-    result.setUnderline(font->Underline);
-    result.setStrikeOut(font->Strikethrough);
-    return result;
+    return qt::FontPropertyValue(Button().Font());
 }
 
+// A QFont carries no character set: the new font keeps the current one's.
 void StylerButtonWidget::SetCaptionFont(const QFont& value) {
-    auto font = std::make_shared<gdi::Font>();
-    font->Name = value.family().toStdString();
-    // A font sized in pixels has no point size: 96 dots per inch make 4 pixels 3 points.
-    if (value.pointSizeF() > 0) {
-        font->SizePoints = value.pointSizeF();
-    } else if (value.pixelSize() > 0) {
-        font->SizePoints = value.pixelSize() * 0.75;
-    }
-    font->Weight = value.weight();
-    font->Charset = Button().Font() ? Button().Font()->Charset : 0;
-    font->Italic = value.italic();
-    font->Underline = value.underline();
-    font->Strikethrough = value.strikeOut();
-    Button().SetFont(std::move(font));
+    Button().SetFont(
+        qt::FontFromPropertyValue(value, Button().Font() ? Button().Font()->Charset : 0));
 }
 
 QImage StylerButtonWidget::Icon() const {

@@ -1,9 +1,9 @@
-#include "stylerbutton/qt/qt_input_codes.h"
+#include "qt/qt_input_codes.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace tolvane::styler {
+namespace tolvane::qt {
 
 namespace {
 
@@ -137,4 +137,4 @@ std::vector<std::int16_t> KeyCharacterCodes(int qt_key, Qt::KeyboardModifiers mo
     return codes;
 }
 
-}  // namespace tolvane::styler
+}  // namespace tolvane::qt

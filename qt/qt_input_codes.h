@@ -5,10 +5,11 @@
 
 #include <QKeyEvent>
 
-namespace tolvane::styler {
+namespace tolvane::qt {
 
-// Qt's keys in the terms the button takes them: virtual-key codes and character codes. (Mouse
-// buttons and the Shift mask are qt/mouse_buttons.h.)
+// Qt's keys in the terms Windows key handlers take them, virtual-key codes and character codes,
+// as the StylerButton's Qt hosts (widget and Qt Quick item) pass them on. (Mouse buttons and the
+// Shift mask are qt/mouse_buttons.h.)
 
 // The Windows virtual-key code of a Qt key: letters 'A'..'Z' (65..90) whatever the case, digits
 // 48..57 (96..105 on the keypad), Space 32, Enter 13, Escape 27, Tab 9, Backspace 8, arrows
@@ -25,4 +26,4 @@ std::int16_t VirtualKeyCode(int qt_key, Qt::KeyboardModifiers modifiers);
 std::vector<std::int16_t> KeyCharacterCodes(int qt_key, Qt::KeyboardModifiers modifiers,
                                             const QString& text);
 
-}  // namespace tolvane::styler
+}  // namespace tolvane::qt

@@ -1,8 +1,8 @@
-#include "stylerbutton/qt/qt_input_codes.h"
+#include "qt/qt_input_codes.h"
 
 #include <gtest/gtest.h>
 
-namespace tolvane::styler {
+namespace tolvane::qt {
 namespace {
 
 TEST(QtInputCodesTest, VirtualKeyCodes) {
@@ -96,4 +96,4 @@ TEST(QtInputCodesTest, CharacterCodes) {
 }
 
 }  // namespace
-}  // namespace tolvane::styler
+}  // namespace tolvane::qt
