@@ -40,8 +40,12 @@ if [ "$counter" != "text \"344 天\" $COUNTER_REST" ]; then
     skipped="skipped from $counter"
 fi
 
-# The whole tree, settled. The time left today (child 5) runs on; the date line is fixed.
-msaa dump || fail "the client could not read the window: $(cat "$E2E_TMP/msaa.log")"
+# The whole tree, settled. The time left today (child 5) shows its start text until the first
+# tick and then runs on; the date line is fixed.
+time_shown() {
+    msaa dump && [[ "$(msaa_line "child 5")" =~ ^text\ \"[0-9]+小时[0-9]+分[0-9]+秒\" ]]
+}
+e2e_poll 10 time_shown || fail "the time left today is not shown: $(cat "$E2E_TMP/msaa.log")"
 sed -E 's/^(child 5: text ")[0-9]+小时[0-9]+分[0-9]+秒(".*)$/\1H小时M分S秒\2/' "$E2E_TMP/msaa.log" \
     >"$E2E_TMP/msaa-tree.txt"
 cat >"$E2E_TMP/msaa-expected.txt" <<'TREE'
