@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "qt/mouse_buttons.h"
+
 namespace tolvane::qt {
 
 namespace {
@@ -135,6 +137,16 @@ std::vector<std::int16_t> KeyCharacterCodes(int qt_key, Qt::KeyboardModifiers mo
         }
     }
     return codes;
+}
+
+WindowsKey WindowsKeyOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    WindowsKey key{
+        VirtualKeyCode(event.key(), modifiers), ShiftMask(modifiers), {}, event.isAutoRepeat()};
+    if (event.type() == QEvent::KeyPress) {
+        key.Characters = KeyCharacterCodes(event.key(), modifiers, event.text());
+    }
+    return key;
 }
 
 }  // namespace tolvane::qt

@@ -26,4 +26,15 @@ std::int16_t VirtualKeyCode(int qt_key, Qt::KeyboardModifiers modifiers);
 std::vector<std::int16_t> KeyCharacterCodes(int qt_key, Qt::KeyboardModifiers modifiers,
                                             const QString& text);
 
+// A key event in those terms: its virtual-key code (0: none), the Shift mask
+// (qt/mouse_buttons.h), the characters it types (a press's; none for a release) and whether it
+// repeats a held key.
+struct WindowsKey {
+    std::int16_t Code;
+    std::int16_t Shift;
+    std::vector<std::int16_t> Characters;
+    bool AutoRepeat;
+};
+WindowsKey WindowsKeyOf(const QKeyEvent& event);
+
 }  // namespace tolvane::qt

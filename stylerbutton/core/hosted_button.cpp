@@ -90,6 +90,17 @@ bool HostedButton::KeyPressed(std::int16_t key_code, std::int16_t shift) {
     return true;
 }
 
+bool HostedButton::KeyTyped(std::int16_t key_code, std::int16_t shift,
+                            std::span<const std::int16_t> characters) {
+    if (key_code != 0 && !KeyPressed(key_code, shift)) {
+        return false;
+    }
+    for (const std::int16_t character : characters) {
+        CharacterTyped(character);
+    }
+    return true;
+}
+
 bool HostedButton::KeyReleased(std::int16_t key_code, std::int16_t shift, KeyRelease kind) {
     tab_pressed_last_ = false;
     if (key_code == KeyTab) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "base/form_timer.h"
@@ -56,6 +57,10 @@ class HostedButton final : private Container {
     bool KeyReleased(std::int16_t key_code, std::int16_t shift, KeyRelease kind = KeyRelease::Real);
     // A character; the Tab character that follows Tab's key press is dropped.
     void CharacterTyped(std::int16_t key_ascii);
+    // For hosts whose key events carry their characters: the press (none for key code 0), then
+    // each character. False, and nothing typed, when the press is left to the host (Tab).
+    bool KeyTyped(std::int16_t key_code, std::int16_t shift,
+                  std::span<const std::int16_t> characters);
 
     void FocusReceived();
     void FocusLost();

@@ -273,28 +273,14 @@ void StylerButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // Tab and Backtab are ignored, so that they go on to focus navigation.
 void StylerButtonWidget::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const std::int16_t code = qt::VirtualKeyCode(event->key(), modifiers);
-    if (code != 0 && !hosted_.KeyPressed(code, qt::ShiftMask(modifiers))) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    for (const std::int16_t character :
-         qt::KeyCharacterCodes(event->key(), modifiers, event->text())) {
-        hosted_.CharacterTyped(character);
-    }
+    const qt::WindowsKey key = qt::WindowsKeyOf(*event);
+    event->setAccepted(hosted_.KeyTyped(key.Code, key.Shift, key.Characters));
 }
 
 void StylerButtonWidget::keyReleaseEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const std::int16_t code = qt::VirtualKeyCode(event->key(), modifiers);
-    const KeyRelease kind = event->isAutoRepeat() ? KeyRelease::AutoRepeat : KeyRelease::Real;
-    if (code != 0 && !hosted_.KeyReleased(code, qt::ShiftMask(modifiers), kind)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
+    const qt::WindowsKey key = qt::WindowsKeyOf(*event);
+    const KeyRelease kind = key.AutoRepeat ? KeyRelease::AutoRepeat : KeyRelease::Real;
+    event->setAccepted(key.Code == 0 || hosted_.KeyReleased(key.Code, key.Shift, kind));
 }
 
 void StylerButtonWidget::focusInEvent(QFocusEvent* event) {
