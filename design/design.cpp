@@ -8,14 +8,6 @@ namespace tolvane::design {
 
 using base::Quoted;
 
-bool KeysMatch(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 const DesignValue* DesignProperties::Find(std::string_view key) const {
     for (const Entry& entry : entries_) {
         if (KeysMatch(entry.first, key)) {

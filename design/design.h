@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/ascii_case.h"
 #include "gdi/font.h"
 
 namespace tolvane::design {
@@ -38,8 +39,8 @@ struct DesignPicture {
 using DesignValue =
     std::variant<std::monostate, std::string, std::int32_t, bool, gdi::Font, DesignPicture>;
 
-// Whether two names or keys are the same but for ASCII letter case.
-bool KeysMatch(std::string_view a, std::string_view b);
+// Names and keys are the same but for ASCII letter case.
+using base::KeysMatch;
 
 // Named values in the order they were first stored.
 class DesignProperties {

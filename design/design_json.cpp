@@ -19,6 +19,7 @@ namespace tolvane::design {
 
 namespace {
 
+using base::LowerAscii;
 using base::Quoted;
 
 // Keys of the document itself, as written.
@@ -61,16 +62,6 @@ std::string Describe(const Json* value) {
 
 [[noreturn]] void Fail(const std::string& where, const std::string& problem) {
     throw DesignError(where + ": " + problem);
-}
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
 }
 
 // The members of one JSON object, looked up without regard to letter case. Refuses an empty key,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/ascii_case.h"
 #include "base/clock_value.h"
 #include "base/quoted.h"
 #include "base/utf8.h"
@@ -58,13 +59,8 @@ std::string Suffix(std::string_view name) {
     const auto separator = std::find_if(name.rbegin(), name.rend(), IsPathSeparator);
     const std::string_view file = name.substr(static_cast<std::size_t>(name.rend() - separator));
     const std::size_t dot = file.rfind('.');
-    std::string suffix(dot == std::string_view::npos ? std::string_view{} : file.substr(dot + 1));
-    for (char& c : suffix) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return suffix;
+    return base::LowerAscii(dot == std::string_view::npos ? std::string_view{}
+                                                          : file.substr(dot + 1));
 }
 
 // Asks for the image formats only for a name worth checking: finding them can be slow.

@@ -2,14 +2,14 @@
 
 #include <string_view>
 
+#include "base/ascii_case.h"
 #include "stylerbutton/core/property_value.h"
 
 namespace tolvane::styler {
 
 // Where a container keeps the saved properties of a button. Keys are ASCII and matched without
 // regard to letter case: "captiondisablecolor" finds "CaptionDisableColor".
-// Whether two keys are equal when ASCII letter case is ignored.
-bool KeysMatch(std::string_view a, std::string_view b);
+using base::KeysMatch;
 
 class PropertyStore {
   public:
