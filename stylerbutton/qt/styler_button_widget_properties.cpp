@@ -2,12 +2,9 @@
 // the NOTIFY signals raised from the button's change notification. Names come from the property
 // table; the Q_PROPERTY lines match it (tests/stylerbutton/qt checks).
 #include <memory>
-#include <vector>
-
-#include <QMetaMethod>
-#include <QMetaProperty>
 
 #include "qt/font_property.h"
+#include "qt/notify_signal.h"
 #include "qt/surface_image.h"
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/qt/styler_button_widget.h"
@@ -18,20 +15,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The NOTIFY signal of each row of the property table, found by the row's Qt name.
-const std::vector<QMetaMethod>& NotifySignals() {
-    static const std::vector<QMetaMethod> notify_signals = [] {
-        const QMetaObject& meta = StylerButtonWidget::staticMetaObject;
-        std::vector<QMetaMethod> found;
-        for (const PropertyInfo& property : PropertyTable()) {
-            const int index = meta.indexOfProperty(property.QtName.data());
-            found.push_back(index >= 0 ? meta.property(index).notifySignal() : QMetaMethod());
-        }
-        return found;
-    }();
-    return notify_signals;
 }
 
 }  // namespace
@@ -45,10 +28,7 @@ const char* StylerButtonWidget::QtPropertyName(std::string_view key) {
 void StylerButtonWidget::NotifyPropertyChanged(std::string_view key) {
     emit PropertyChanged(FromUtf8(key));
     if (const PropertyInfo* property = FindProperty(key)) {
-        const QMetaMethod& signal = NotifySignals()[property - PropertyTable().data()];
-        if (signal.isValid()) {
-            signal.invoke(this, Qt::DirectConnection);
-        }
+        qt::EmitNotifySignal(*this, property->QtName.data());
     }
 }
 

@@ -2,16 +2,14 @@
 // the NOTIFY signals raised from the button's change notice, found by the property table's QML
 // names (tests/stylerbutton/quick checks that each row has its property).
 #include <memory>
-#include <vector>
 
-#include <QMetaMethod>
-#include <QMetaProperty>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlInfo>
 
 #include "base/quoted.h"
 #include "qt/font_property.h"
+#include "qt/notify_signal.h"
 #include "qt/surface_image.h"
 #include "stylerbutton/core/property_table.h"
 #include "stylerbutton/quick/int16_property.h"
@@ -20,32 +18,11 @@
 
 namespace tolvane::styler {
 
-namespace {
-
-// The NOTIFY signal of each row of the property table, found by the row's QML name.
-const std::vector<QMetaMethod>& NotifySignals() {
-    static const std::vector<QMetaMethod> notify_signals = [] {
-        const QMetaObject& meta = StylerButtonItem::staticMetaObject;
-        std::vector<QMetaMethod> found;
-        for (const PropertyInfo& property : PropertyTable()) {
-            const int index = meta.indexOfProperty(property.QmlName.data());
-            found.push_back(index >= 0 ? meta.property(index).notifySignal() : QMetaMethod());
-        }
-        return found;
-    }();
-    return notify_signals;
-}
-
-}  // namespace
-
 // propertyChanged first, then the property's own NOTIFY signal.
 void StylerButtonItem::NotifyPropertyChanged(std::string_view key) {
     emit propertyChanged(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
     if (const PropertyInfo* property = FindProperty(key)) {
-        const QMetaMethod& signal = NotifySignals()[property - PropertyTable().data()];
-        if (signal.isValid()) {
-            signal.invoke(this, Qt::DirectConnection);
-        }
+        qt::EmitNotifySignal(*this, property->QmlName.data());
     }
 }
 
