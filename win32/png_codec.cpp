@@ -4,56 +4,37 @@
 #include <wincodec.h>
 
 #include <cstdint>
-#include <vector>
 
 #include "win32/com_ptr.h"
+#include "win32/wic_image.h"
 
 namespace tolvane::win32 {
 
 namespace {
 
-bool MakeFactory(ComPtr<IWICImagingFactory>& factory) {
-    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IWICImagingFactory, factory.void_out()));
-}
+// The longest side a decoded picture may have: a file that asks for more is refused before its
+// pixels are allocated.
+constexpr UINT kMaxSide = 0x7FFF;
 
 }  // namespace
 
 std::optional<gdi::Surface> WicPngCodec::Decode(std::string_view png) const {
     ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    UINT width = 0;
-    UINT height = 0;
-    if (png.empty() || png.size() > MAXDWORD || !MakeFactory(factory) ||
-        FAILED(factory->CreateStream(stream.out())) ||
-        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
-                                            static_cast<DWORD>(png.size()))) ||
-        FAILED(factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, decoder.out())) ||
-        FAILED(decoder->Initialize(stream.get(), WICDecodeMetadataCacheOnDemand)) ||
-        FAILED(decoder->GetFrame(0, frame.out())) ||
-        FAILED(factory->CreateFormatConverter(converter.out())) ||
-        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > 0x7FFF || height > 0x7FFF) {
+    if (!MakeWicFactory(factory)) {
         return std::nullopt;
     }
-    // Rows of 0xXXRRGGBB pixels, top row first.
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    const UINT stride = width * 4;
-    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
-                                     reinterpret_cast<BYTE*>(pixels.data())))) {
+    const std::optional<ClientPicture> picture =
+        DecodeImage(*factory.get(), png, &GUID_ContainerFormatPng, kMaxSide);
+    if (!picture) {
         return std::nullopt;
     }
-    gdi::Surface surface(static_cast<int>(width), static_cast<int>(height));
+    // The decoded rows are 0xXXRRGGBB; a surface keeps its colours as 0x00BBGGRR.
+    gdi::Surface surface(picture->Width, picture->Height);
     for (int y = 0; y < surface.Height(); ++y) {
         const auto row = surface.Row(y);
         for (int x = 0; x < surface.Width(); ++x) {
-            const std::uint32_t pixel = pixels[static_cast<std::size_t>(y) * width + x];
+            const std::uint32_t pixel =
+                picture->Pixels[static_cast<std::size_t>(y) * picture->Width + x];
             row[static_cast<std::size_t>(x)] =
                 gdi::Rgb(static_cast<std::uint8_t>(pixel >> 16),
                          static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel));
@@ -63,34 +44,17 @@ std::optional<gdi::Surface> WicPngCodec::Decode(std::string_view png) const {
 }
 
 std::string WicPngCodec::Encode(const gdi::Surface& picture) const {
-    // The encoder takes 24-bit BGR rows, each padded to 4 bytes.
-    const UINT width = static_cast<UINT>(picture.Width());
-    const UINT height = static_cast<UINT>(picture.Height());
-    const UINT stride = (width * 3 + 3) / 4 * 4;
-    std::vector<BYTE> rows(static_cast<std::size_t>(stride) * height);
-    for (UINT y = 0; y < height; ++y) {
-        const auto source = picture.Row(static_cast<int>(y));
-        for (UINT x = 0; x < width; ++x) {
-            BYTE* target = &rows[static_cast<std::size_t>(y) * stride + x * 3];
-            target[0] = gdi::BlueByte(source[x]);
-            target[1] = gdi::GreenByte(source[x]);
-            target[2] = gdi::RedByte(source[x]);
-        }
+    ClientPicture rows{picture.Width(), picture.Height(), {}};
+    rows.Pixels.reserve(picture.Pixels().size());
+    for (const gdi::Colour colour : picture.Pixels()) {
+        rows.Pixels.push_back(std::uint32_t{gdi::RedByte(colour)} << 16 |
+                              std::uint32_t{gdi::GreenByte(colour)} << 8 | gdi::BlueByte(colour));
     }
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IStream> stream;
-    ComPtr<IWICBitmapEncoder> encoder;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    if (width == 0 || height == 0 || !MakeFactory(factory) ||
+    if (rows.Width == 0 || rows.Height == 0 || !MakeWicFactory(factory) ||
         FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out())) ||
-        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out())) ||
-        FAILED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) ||
-        FAILED(encoder->CreateNewFrame(frame.out(), nullptr)) ||
-        FAILED(frame->Initialize(nullptr)) || FAILED(frame->SetSize(width, height)) ||
-        FAILED(frame->SetPixelFormat(&format)) || format != GUID_WICPixelFormat24bppBGR ||
-        FAILED(frame->WritePixels(height, stride, static_cast<UINT>(rows.size()), rows.data())) ||
-        FAILED(frame->Commit()) || FAILED(encoder->Commit())) {
+        EncodeImage(*factory.get(), *stream.get(), GUID_ContainerFormatPng, rows)) {
         return {};
     }
     // The stream's memory may be larger than what was written: its position tells the end.
